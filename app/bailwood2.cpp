@@ -1,0 +1,40 @@
+#include "app/bailwood2.h"
+
+#include "app/frm_main.h"
+#include "app/frm_play_again.h"
+#include "match/forms.h"
+#include "match/view/frm_bailwood2.h"
+#include "runtime/qt/thun_rt_main.h"
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void registerIcons() { Q_INIT_RESOURCE(icons); }
+
+namespace bw::app {
+
+namespace {
+
+template <typename Window>
+rt::qt::WindowClass windowClass(std::string_view name) {
+    return {std::string(name), [](rt::qt::FormRuntime& forms) { return std::make_unique<Window>(forms); }};
+}
+
+}  // namespace
+
+const rt::qt::ProjectDescription& Bailwood2Project() {
+    static const rt::qt::ProjectDescription project{
+        "Bailwood2",
+        "Bailwood 2",
+        ":/icons/bailwood2.svg",
+        {windowClass<FrmMain>(frmMain), windowClass<match::FrmBailwood2>(frmBailwood2),
+         windowClass<FrmPlayAgain>(frmPlayAgain)},
+        {"modInns1", "modInns2"},
+    };
+    return project;
+}
+
+int Bailwood2Main(int argc, char** argv, std::unique_ptr<rt::Random> random) {
+    registerIcons();
+    return rt::qt::ThunRTMain(Bailwood2Project(), argc, argv, std::move(random));
+}
+
+}  // namespace bw::app

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <memory>
+
+#include "runtime/qt/form_runtime.h"
+
+namespace bw::app {
+
+// The project: its three windows, the first of them shown at start-up, and its two
+// procedure modules.
+const rt::qt::ProjectDescription& Bailwood2Project();
+
+// The program's entry; a generator may be given in place of the clock-seeded one.
+int Bailwood2Main(int argc, char** argv, std::unique_ptr<rt::Random> random = nullptr);
+
+}  // namespace bw::app

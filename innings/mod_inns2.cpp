@@ -1,0 +1,59 @@
+#include "innings/mod_inns2.h"
+
+#include <initializer_list>
+#include <string>
+
+#include "innings/delivery.h"
+#include "innings/run_total.h"
+#include "match/forms.h"
+#include "runtime/conversions.h"
+
+namespace bw::innings {
+
+using namespace bw::rt;
+using match::Scoreboard;
+
+namespace {
+
+std::string join(std::initializer_list<std::string> pieces) {
+    std::string text;
+    for (const std::string& piece : pieces) text = vbaStrCat(text, piece);
+    return text;
+}
+
+void endTheMatch(Scoreboard& sb, Runtime& rt, const std::string& result) {
+    sb.cmdInn(1).setVisible(false);
+    sb.cmdInn(2).setVisible(false);
+    const std::string lf = rtcVarBstrFromAnsi(10);
+    rt.boxes.rtcMsgBox(join({"The match is over!", lf, result, lf}), vbInformation, "End of Match!");
+    rt.windows.Show(frmPlayAgain);
+}
+
+std::string beaten(Scoreboard& sb, int winner, int loser, double margin, const char* unit) {
+    return join({sb.lblTeam(winner).caption(), " has beaten ", sb.lblTeam(loser).caption(), " by ",
+                 vbaStrR8(margin), unit});
+}
+
+}  // namespace
+
+void BowlInns2(Scoreboard& frmBailwood2, Runtime& rt) {
+    auto& sb = frmBailwood2;
+    BowlDelivery(sb, rt.random, 2);
+
+    // Team 2's total including this delivery: the match ends on the ball that decides it.
+    const double team1 = rtcR8ValFromBstr(sb.lblTR(1).caption());
+    const double team2 = SumOfRuns(sb, 2);
+    const bool allOut = vbaStrCmp(sb.lblWT(2).caption(), "11") == 0;
+
+    if (allOut && team2 < team1) {
+        endTheMatch(sb, rt, beaten(sb, 1, 2, vbaFPException(team1 - team2), " runs."));
+    } else if (team1 < team2) {
+        const double margin = vbaFPException(rtcR8ValFromBstr(sb.lblWT(1).caption()) -
+                                             rtcR8ValFromBstr(sb.lblWT(2).caption()));
+        endTheMatch(sb, rt, beaten(sb, 2, 1, margin, " wickets."));
+    } else if (allOut) {
+        endTheMatch(sb, rt, "The Match is a Draw!");
+    }
+}
+
+}  // namespace bw::innings

@@ -1,0 +1,122 @@
+#include "match/view/frm_bailwood2.h"
+
+#include <QApplication>
+
+#include "match/forms.h"
+#include "match/match_screen.h"
+#include "match/match_setup.h"
+#include "runtime/qt/caption_widgets.h"
+#include "runtime/qt/form_runtime.h"
+#include "runtime/qt/presentation.h"
+
+namespace bw::match {
+
+using rt::qt::CaptionButton;
+using rt::qt::CaptionLabel;
+using rt::qt::twipsToPixels;
+
+namespace {
+
+constexpr int kClientWidth = 5640;
+constexpr int kClientHeight = 7110;
+
+QColor toQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
+
+Qt::Alignment toQt(Alignment alignment) {
+    switch (alignment) {
+        case Alignment::Left: return Qt::AlignLeft | Qt::AlignVCenter;
+        case Alignment::Right: return Qt::AlignRight | Qt::AlignVCenter;
+        case Alignment::Centre: break;
+    }
+    return Qt::AlignCenter;
+}
+
+QRect toPixels(const TwipsRect& r) {
+    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
+            twipsToPixels(r.height)};
+}
+
+QWidget* build(QWidget& window, const ControlDesign& design) {
+    QWidget* widget = nullptr;
+    if (design.kind == ControlKind::CommandButton) {
+        auto* button = new CaptionButton(&window);
+        QPalette palette = button->palette();
+        if (design.colour) palette.setColor(QPalette::Button, toQColor(*design.colour));
+        button->setPalette(palette);
+        button->setCaption(design.caption);
+        widget = button;
+    } else {
+        auto* label = new CaptionLabel(&window);
+        label->setAlignment(toQt(design.alignment));
+        QPalette palette = design.transparent ? label->palette() : QApplication::palette(label);
+        if (design.colour) palette.setColor(QPalette::WindowText, toQColor(*design.colour));
+        label->setPalette(palette);
+        label->setAutoFillBackground(!design.transparent);
+        label->setCaption(design.caption);
+        widget = label;
+    }
+    widget->setObjectName(QString::fromStdString(design.name));
+    widget->setFont(rt::qt::classicFont(design.pointSize, design.bold, design.underline));
+    widget->setGeometry(toPixels(design.position));
+    return widget;
+}
+
+}  // namespace
+
+FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms, frmBailwood2) {
+    // Sizable, with minimise and close buttons but no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, toQColor(kDarkGreen));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    rt::qt::setWindowCaption(*this, scoreboard_.windowCaption());
+
+    auto& controls = scoreboard_.controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) widgets_[i] = build(*this, controls[i].design());
+    QWidget::setTabOrder(widgetOf(scoreboard_.cmdInn(1)), widgetOf(scoreboard_.cmdInn(2)));
+
+    scoreboard_.observe([this](const Control& c, Property p) { render(c, p); },
+                        [this](const std::string& caption) { rt::qt::setWindowCaption(*this, caption); });
+
+    // A hidden button cannot be clicked, even by a click queued before it was hidden.
+    onClick(static_cast<CaptionButton*>(widgetOf(scoreboard_.cmdInn(1))), [this] {
+        if (scoreboard_.cmdInn(1).visible()) cmdInn1_Click(scoreboard_, this->forms().runtime());
+    });
+    onClick(static_cast<CaptionButton*>(widgetOf(scoreboard_.cmdInn(2))), [this] {
+        if (scoreboard_.cmdInn(2).visible()) cmdInn2_Click(scoreboard_, this->forms().runtime());
+    });
+}
+
+void FrmBailwood2::Form_Load() { match::Form_Load(scoreboard_, forms().runtime().boxes); }
+
+void FrmBailwood2::closeButton() { Form_Closed(forms()); }
+
+QWidget* FrmBailwood2::widgetOf(const Control& control) {
+    return widgets_[static_cast<std::size_t>(&control - scoreboard_.controls().data())];
+}
+
+void FrmBailwood2::render(const Control& control, Property property) {
+    QWidget* widget = widgetOf(control);
+    switch (property) {
+        case Property::Visible: widget->setVisible(control.visible()); break;
+        case Property::FontBold: {
+            QFont font = widget->font();
+            font.setBold(control.fontBold());
+            widget->setFont(font);
+            break;
+        }
+        case Property::Caption:
+            if (control.design().kind == ControlKind::CommandButton) {
+                static_cast<CaptionButton*>(widget)->setCaption(control.caption());
+            } else {
+                static_cast<CaptionLabel*>(widget)->setCaption(control.caption());
+            }
+            break;
+    }
+}
+
+}  // namespace bw::match

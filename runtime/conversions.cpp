@@ -1,0 +1,198 @@
+#include "runtime/conversions.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+#include "runtime/errors.h"
+
+namespace bw::rt {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Plain comparisons: <cctype> would depend on the locale and is undefined for UTF-8 bytes.
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t skipBlanks(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && isBlank(text[pos])) {
+        ++pos;
+    }
+    return pos;
+}
+
+// The extent of one number in the text, and enough about its size to tell overflow from
+// underflow when the conversion reports the value out of range.
+struct NumberText {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    bool hasDigit = false;
+    // Decimal place of the first non-zero digit, exponent included; only meaningful when the
+    // mantissa has a non-zero digit.
+    std::int64_t leadingPlace = 0;
+};
+
+NumberText scanNumber(std::string_view text, std::size_t pos) {
+    // Caps the exponent so that absurdly long exponents cannot overflow the place arithmetic;
+    // any value this far out is out of range either way.
+    constexpr std::int64_t kExponentCap = 1'000'000'000'000LL;
+
+    NumberText number;
+    number.begin = pos;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        ++pos;
+    }
+
+    std::int64_t integerDigits = 0;
+    std::int64_t firstNonZeroInteger = -1;
+    while (pos < text.size() && isDigit(text[pos])) {
+        if (firstNonZeroInteger < 0 && text[pos] != '0') {
+            firstNonZeroInteger = integerDigits;
+        }
+        ++integerDigits;
+        ++pos;
+    }
+    std::int64_t firstNonZeroFraction = -1;
+    std::int64_t fractionDigits = 0;
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        while (pos < text.size() && isDigit(text[pos])) {
+            if (firstNonZeroFraction < 0 && text[pos] != '0') {
+                firstNonZeroFraction = fractionDigits;
+            }
+            ++fractionDigits;
+            ++pos;
+        }
+    }
+    number.hasDigit = integerDigits + fractionDigits > 0;
+    if (!number.hasDigit) {
+        number.end = number.begin;
+        return number;
+    }
+    if (firstNonZeroInteger >= 0) {
+        number.leadingPlace = integerDigits - 1 - firstNonZeroInteger;
+    } else if (firstNonZeroFraction >= 0) {
+        number.leadingPlace = -(firstNonZeroFraction + 1);
+    }
+
+    // The exponent belongs to the number only when at least one of its digits follows.
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        std::size_t p = pos + 1;
+        bool negative = false;
+        if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
+            negative = text[p] == '-';
+            ++p;
+        }
+        if (p < text.size() && isDigit(text[p])) {
+            std::int64_t exponent = 0;
+            while (p < text.size() && isDigit(text[p])) {
+                if (exponent < kExponentCap) {
+                    exponent = exponent * 10 + (text[p] - '0');
+                }
+                ++p;
+            }
+            number.leadingPlace += negative ? -exponent : exponent;
+            pos = p;
+        }
+    }
+    number.end = pos;
+    return number;
+}
+
+double convert(std::string_view text, const NumberText& number) {
+    std::size_t begin = number.begin;
+    // std::from_chars takes a minus sign but not a plus sign.
+    if (text[begin] == '+') {
+        ++begin;
+    }
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(text.data() + begin, text.data() + number.end, value);
+    if (ec == std::errc::result_out_of_range) {
+        if (number.leadingPlace > 0) {
+            throw RuntimeError::overflow();
+        }
+        return 0.0;
+    }
+    if (ec != std::errc{}) {
+        return 0.0;
+    }
+    return value;
+}
+
+template <typename T>
+std::string numberText(T value) {
+    if (std::isnan(value)) {
+        return "NaN";
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? "-Infinity" : "Infinity";
+    }
+    if (value == 0) {
+        // Negative zero too: a score of "-0" means nothing to the player.
+        return "0";
+    }
+    // Wide enough for the largest double written out in plain digits.
+    std::array<char, 512> buffer{};
+    char* const first = buffer.data();
+    char* const last = buffer.data() + buffer.size();
+    const auto result = std::floor(value) == value
+                            ? std::to_chars(first, last, value, std::chars_format::fixed)
+                            : std::to_chars(first, last, value);
+    return std::string(first, result.ptr);
+}
+
+}  // namespace
+
+double rtcR8ValFromBstr(std::string_view text) {
+    const NumberText number = scanNumber(text, skipBlanks(text, 0));
+    if (!number.hasDigit) {
+        return 0.0;
+    }
+    return convert(text, number);
+}
+
+double vbaR8Str(std::string_view text) {
+    const NumberText number = scanNumber(text, skipBlanks(text, 0));
+    if (!number.hasDigit || skipBlanks(text, number.end) != text.size()) {
+        throw RuntimeError::typeMismatch(std::string(text));
+    }
+    return convert(text, number);
+}
+
+std::string vbaStrI2(std::int16_t value) { return std::to_string(value); }
+
+std::string vbaStrR4(float value) { return numberText(value); }
+
+std::string vbaStrR8(double value) { return numberText(value); }
+
+int vbaStrCmp(std::string_view a, std::string_view b) { return a.compare(b); }
+
+std::string vbaStrCat(std::string_view a, std::string_view b) {
+    std::string joined;
+    joined.reserve(a.size() + b.size());
+    joined.append(a);
+    joined.append(b);
+    return joined;
+}
+
+std::string rtcVarBstrFromAnsi(int code) {
+    if (code < 0 || code > 127) {
+        throw RuntimeError(5, "Invalid procedure call or argument");
+    }
+    return std::string(1, static_cast<char>(code));
+}
+
+double vbaFPInt(double value) { return std::floor(value); }
+
+float vbaFPInt(float value) { return std::floor(value); }
+
+double vbaFPException(double value) {
+    if (!std::isfinite(value)) {
+        throw RuntimeError::overflow();
+    }
+    return value;
+}
+
+}  // namespace bw::rt

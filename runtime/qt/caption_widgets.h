@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace bw::rt::qt {
+
+// A label that shows its caption as plain text on one line, elided with the whole caption in
+// its tooltip when it does not fit. Its bounds never change.
+class CaptionLabel final : public QLabel {
+public:
+    explicit CaptionLabel(QWidget* parent);
+    void setCaption(const std::string& caption);
+    const QString& caption() const { return caption_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fit();
+    QString caption_;
+};
+
+// A command button whose caption has no access key and wraps onto as many lines as the button
+// holds, the last one elided (whole caption in the tooltip) when it still does not fit.
+class CaptionButton final : public QPushButton {
+public:
+    explicit CaptionButton(QWidget* parent);
+    void setCaption(const std::string& caption);
+    const QString& caption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
+};
+
+}  // namespace bw::rt::qt

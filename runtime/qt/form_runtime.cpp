@@ -1,0 +1,103 @@
+#include "runtime/qt/form_runtime.h"
+
+#include <exception>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "runtime/errors.h"
+#include "runtime/qt/form.h"
+
+namespace bw::rt::qt {
+
+namespace {
+
+void centreOnScreen(QWidget& window) {
+    QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
+}  // namespace
+
+FormRuntime::FormRuntime(const ProjectDescription& project, Random& random, Boxes& boxes)
+    : project_(project), runtime_{random, boxes, *this} {
+    for (const WindowClass& windowClass : project.windows) {
+        windows_.emplace(windowClass.name, Entry{&windowClass});
+    }
+}
+
+FormRuntime::~FormRuntime() {
+    for (auto& [name, e] : windows_) delete e.instance;
+    // Windows unloaded during their own handlers are deleted here if the loop has stopped.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+FormRuntime::Entry& FormRuntime::entry(std::string_view window) {
+    auto it = windows_.find(window);
+    if (it == windows_.end()) throw RuntimeError::noSuchWindow(std::string(window));
+    return it->second;
+}
+
+void FormRuntime::Load(std::string_view window) {
+    Entry& e = entry(window);
+    if (e.instance) return;
+    e.instance = e.windowClass->create(*this).release();
+    centreOnScreen(*e.instance);
+    e.instance->Form_Load();
+}
+
+void FormRuntime::Show(std::string_view window) {
+    Load(window);
+    Form* form = entry(window).instance;
+    if (!form) return;  // its load handler unloaded it again
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
+void FormRuntime::Hide(std::string_view window) {
+    if (Form* form = entry(window).instance) form->hide();
+}
+
+void FormRuntime::Unload(std::string_view window) {
+    Entry& e = entry(window);
+    Form* form = e.instance;
+    if (!form) return;
+    e.instance = nullptr;
+    form->hide();
+    // The handler that unloads its own window goes on running: delete once it has returned.
+    form->deleteLater();
+}
+
+void FormRuntime::vbaEnd() { end(0); }
+
+void FormRuntime::end(int status) {
+    if (ended_) return;
+    ended_ = true;
+    exitStatus_ = status;
+    for (auto& [name, e] : windows_) Unload(name);
+    if (end_) end_(status);
+}
+
+void FormRuntime::handle(const std::function<void()>& handler) {
+    if (ended_) return;
+    std::string message;
+    try {
+        handler();
+        return;
+    } catch (const RuntimeError& error) {
+        message = "Run-time error '" + std::to_string(error.number()) + "':\n\n" + error.what();
+    } catch (const std::exception& error) {
+        message = std::string("Run-time error:\n\n") + error.what();
+    }
+    runtime_.boxes.rtcMsgBox(message, vbCritical, project_.title.toStdString());
+    end(kRuntimeErrorStatus);
+}
+
+Form* FormRuntime::instance(std::string_view window) { return entry(window).instance; }
+
+}  // namespace bw::rt::qt

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QString>
+
+#include "runtime/runtime.h"
+
+namespace bw::rt::qt {
+
+class Form;
+class FormRuntime;
+
+struct WindowClass {
+    std::string name;
+    std::function<std::unique_ptr<Form>(FormRuntime&)> create;
+};
+
+// What the program hands to the runtime: its windows (the first is shown at start-up) and
+// its procedure modules, which the runtime only lists.
+struct ProjectDescription {
+    std::string name;
+    QString title;     // names the program in the runtime's own error box
+    QString iconPath;  // SVG resource for the application icon
+    std::vector<WindowClass> windows;
+    std::vector<std::string> modules;
+};
+
+inline constexpr int kRuntimeErrorStatus = 1;
+
+// The windows of one run of the program: a single instance of each, created on first
+// reference, destroyed by Unload.
+class FormRuntime final : public Windows {
+public:
+    FormRuntime(const ProjectDescription& project, Random& random, Boxes& boxes);
+    ~FormRuntime() override;
+
+    Runtime& runtime() { return runtime_; }
+
+    void Load(std::string_view window) override;
+    void Show(std::string_view window) override;
+    void Hide(std::string_view window) override;
+    void Unload(std::string_view window) override;
+    void vbaEnd() override;
+
+    // Runs an event handler. A run-time error is reported in the runtime's error box and
+    // ends the program with a non-zero status: never a crash, never a silent continuation.
+    void handle(const std::function<void()>& handler);
+
+    // The loaded instance of a window, or nullptr.
+    Form* instance(std::string_view window);
+    bool ended() const { return ended_; }
+    int exitStatus() const { return exitStatus_; }
+    // Called once when the program ends, with its exit status.
+    void onEnd(std::function<void(int)> end) { end_ = std::move(end); }
+
+private:
+    struct Entry {
+        const WindowClass* windowClass;
+        Form* instance = nullptr;
+    };
+    Entry& entry(std::string_view window);
+    void end(int status);
+
+    const ProjectDescription& project_;
+    Runtime runtime_;
+    std::map<std::string, Entry, std::less<>> windows_;
+    bool ended_ = false;
+    int exitStatus_ = 0;
+    std::function<void(int)> end_;
+};
+
+}  // namespace bw::rt::qt

@@ -1,0 +1,41 @@
+#include "runtime/qt/qt_boxes.h"
+
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+
+#include "runtime/qt/presentation.h"
+
+namespace bw::rt::qt {
+
+namespace {
+
+QMessageBox::Icon iconFor(int buttons) {
+    switch (buttons & 0x70) {
+        case vbCritical: return QMessageBox::Critical;
+        case vbInformation: return QMessageBox::Information;
+        default: return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+void QtBoxes::rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) {
+    QMessageBox box(iconFor(buttons), QString(), QString::fromStdString(prompt), QMessageBox::Ok);
+    setWindowCaption(box, title);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}
+
+std::string QtBoxes::rtcInputBox(const std::string& prompt, const std::string& title) {
+    QInputDialog box;
+    setWindowCaption(box, title);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setLabelText(QString::fromStdString(prompt));
+    for (QLabel* label : box.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+    if (box.exec() != QDialog::Accepted) return {};
+    return box.textValue().toStdString();
+}
+
+}  // namespace bw::rt::qt
