@@ -28,6 +28,7 @@ FrmMain::FrmMain(rt::qt::FormRuntime& forms) : Form(forms, frmMain) {
     menuBar->setObjectName("menuBar");
     menuBar->setNativeMenuBar(false);
     menuBar->setPalette(QApplication::palette(menuBar));
+    menuBar->setAutoFillBackground(true);
     QMenu* mnuFile = menuBar->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
     QAction* mnuPBailwood2 = mnuFile->addAction("&Play Bailwood 2");

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "runtime/runtime.h"
+
+// Stand-ins for the runtime's services in tests without windows: scripted answers, and a
+// record of everything asked.
+namespace bw::testing {
+
+// Returns the queued values of x in order; once they run out, keeps returning the last one.
+class ScriptedRandom final : public rt::Random {
+public:
+    ScriptedRandom() = default;
+    explicit ScriptedRandom(std::deque<float> values) : values_(std::move(values)) {}
+    void push(float x) { values_.push_back(x); }
+    // The x that gives roll r (1..100).
+    static float forRoll(int r) { return (static_cast<float>(r) - 0.5f) / 100.0f; }
+    void pushRoll(int r) { push(forRoll(r)); }
+    void rtcRandomize() override { ++randomizeCalls; }
+    float rtcRandomNext() override;
+
+    int randomizeCalls = 0;
+    int nextCalls = 0;
+
+private:
+    std::deque<float> values_;
+    float last_ = 0.0f;
+};
+
+struct MessageBoxShown {
+    std::string prompt;
+    int buttons;
+    std::string title;
+};
+struct InputBoxShown {
+    std::string prompt;
+    std::string title;
+};
+
+class ScriptedBoxes final : public rt::Boxes {
+public:
+    // Answers for the input boxes in order; "" (as Cancel) once they run out.
+    std::deque<std::string> answers;
+    std::vector<MessageBoxShown> messages;
+    std::vector<InputBoxShown> inputs;
+    // Called while a message box is open, to look at the state at that moment.
+    std::function<void(const MessageBoxShown&)> whileOpen;
+
+    void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) override;
+    std::string rtcInputBox(const std::string& prompt, const std::string& title) override;
+};
+
+// Records window calls in order, e.g. "Show frmPlayAgain".
+class RecordingWindows final : public rt::Windows {
+public:
+    std::vector<std::string> calls;
+    void Load(std::string_view w) override { record("Load", w); }
+    void Show(std::string_view w) override { record("Show", w); }
+    void Hide(std::string_view w) override { record("Hide", w); }
+    void Unload(std::string_view w) override { record("Unload", w); }
+    void vbaEnd() override { calls.emplace_back("vbaEnd"); }
+    int count(const std::string& call) const;
+
+private:
+    void record(const char* op, std::string_view w) { calls.push_back(op + (" " + std::string(w))); }
+};
+
+// The three together, as the match logic receives them.
+struct ScriptedRuntime {
+    ScriptedRandom random;
+    ScriptedBoxes boxes;
+    RecordingWindows windows;
+    rt::Runtime runtime{random, boxes, windows};
+};
+
+}  // namespace bw::testing
