@@ -15,7 +15,8 @@ namespace {
 
 template <typename Window>
 rt::qt::WindowClass windowClass(std::string_view name) {
-    return {std::string(name), [](rt::qt::FormRuntime& forms) { return std::make_unique<Window>(forms); }};
+    return {std::string(name),
+            [](rt::qt::FormRuntime& forms) { return std::make_unique<Window>(forms); }};
 }
 
 }  // namespace

@@ -6,10 +6,10 @@ namespace bw::app {
 
 // The start screen: one button that opens a match, a File menu and an Exit entry.
 class FrmMain final : public rt::qt::Form {
-public:
+  public:
     explicit FrmMain(rt::qt::FormRuntime& forms);
 
-private:
+  private:
     void closeButton() override;
 };
 

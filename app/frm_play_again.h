@@ -6,10 +6,10 @@ namespace bw::app {
 
 // Asks at the end of a match whether to play another one.
 class FrmPlayAgain final : public rt::qt::Form {
-public:
+  public:
     explicit FrmPlayAgain(rt::qt::FormRuntime& forms);
 
-private:
+  private:
     void closeButton() override;
 };
 

@@ -22,7 +22,12 @@ struct Band {
     std::int16_t code;
 };
 constexpr Band kScoringBands[] = {
-    {-std::numeric_limits<double>::infinity(), 35, 1}, {36, 60, 2}, {61, 69, 3}, {70, 75, 4}, {76, 81, 5}, {82, 89, 6},
+    {-std::numeric_limits<double>::infinity(), 35, 1},
+    {36, 60, 2},
+    {61, 69, 3},
+    {70, 75, 4},
+    {76, 81, 5},
+    {82, 89, 6},
 };
 constexpr double kWicketLow = 90;
 constexpr double kWicketHigh = 100;
@@ -30,8 +35,8 @@ constexpr double kWicketHigh = 100;
 double roll(Scoreboard& sb) { return vbaR8Str(sb.lblCounter().caption()); }
 
 void writeCaption(Scoreboard& sb, int t) {
-    sb.setWindowCaption(vbaStrCat(vbaStrCat("Bailwood - Now playing ", sb.lblTeam(t).caption()),
-                                  "'s innings."));
+    sb.setWindowCaption(
+        vbaStrCat(vbaStrCat("Bailwood - Now playing ", sb.lblTeam(t).caption()), "'s innings."));
 }
 
 void rollTheBall(Scoreboard& sb, Random& random) {

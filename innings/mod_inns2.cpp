@@ -25,7 +25,8 @@ void endTheMatch(Scoreboard& sb, Runtime& rt, const std::string& result) {
     sb.cmdInn(1).setVisible(false);
     sb.cmdInn(2).setVisible(false);
     const std::string lf = rtcVarBstrFromAnsi(10);
-    rt.boxes.rtcMsgBox(join({"The match is over!", lf, result, lf}), vbInformation, "End of Match!");
+    rt.boxes.rtcMsgBox(join({"The match is over!", lf, result, lf}), vbInformation,
+                       "End of Match!");
     rt.windows.Show(frmPlayAgain);
 }
 

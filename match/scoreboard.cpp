@@ -12,15 +12,25 @@ constexpr int kRowHeight = 255;
 constexpr double kNamePoints = 9.75;
 constexpr double kSmallPoints = 8.25;
 
-ControlDesign label(std::string name, std::string caption, TwipsRect position, std::optional<Rgb> colour,
-                    Alignment alignment, double pointSize, bool bold, bool transparent = true) {
-    return {std::move(name), ControlKind::Label, std::move(caption), position, colour, alignment,
-            pointSize, bold, false, transparent};
+ControlDesign label(std::string name, std::string caption, TwipsRect position,
+                    std::optional<Rgb> colour, Alignment alignment, double pointSize, bool bold,
+                    bool transparent = true) {
+    return {std::move(name), ControlKind::Label, std::move(caption), position,
+            colour,          alignment,          pointSize,          bold,
+            false,           transparent};
 }
 
 ControlDesign innings_button(std::string name, int left) {
-    return {std::move(name), ControlKind::CommandButton, "", {left, 6120, 1215, 855}, kGreen,
-            Alignment::Centre, kSmallPoints, true, false, false};
+    return {std::move(name),
+            ControlKind::CommandButton,
+            "",
+            {left, 6120, 1215, 855},
+            kGreen,
+            Alignment::Centre,
+            kSmallPoints,
+            true,
+            false,
+            false};
 }
 
 // Hidden working storage of the delivery: opaque, platform colours.
@@ -39,22 +49,28 @@ std::array<ControlDesign, Scoreboard::kControls> buildDesign() {
         for (int n = 1; n <= Scoreboard::kPlayers; ++n) {
             const int top = kRowTop + kRowPitch * (n - 1);
             d[i++] = label("lblP" + std::to_string(n) + "T" + std::to_string(t),
-                           "Player " + std::to_string(n), {nameLeft, top, 1215, kRowHeight}, kYellow,
-                           Alignment::Left, kNamePoints, false);
+                           "Player " + std::to_string(n), {nameLeft, top, 1215, kRowHeight},
+                           kYellow, Alignment::Left, kNamePoints, false);
         }
         for (int n = 1; n <= Scoreboard::kPlayers; ++n) {
             const int top = kRowTop + kRowPitch * (n - 1);
             d[i++] = label("lblP" + std::to_string(n) + "R" + std::to_string(t), "",
-                           {runsLeft, top, 615, kRowHeight}, kYellow, Alignment::Centre, kSmallPoints,
-                           false);
+                           {runsLeft, top, 615, kRowHeight}, kYellow, Alignment::Centre,
+                           kSmallPoints, false);
         }
     }
-    d[i++] = label("lblTeam1", "", {120, 720, 1935, 255}, kOrange, Alignment::Centre, kNamePoints, true);
-    d[i++] = label("lblTeam2", "", {3480, 720, 1935, 255}, kOrange, Alignment::Centre, kNamePoints, true);
-    d[i++] = label("lblTR1", "", {1440, 5280, 615, 255}, kRed, Alignment::Centre, kSmallPoints, true);
-    d[i++] = label("lblTR2", "", {4800, 5280, 615, 255}, kRed, Alignment::Centre, kSmallPoints, true);
-    d[i++] = label("lblWT1", "", {1440, 5520, 615, 255}, kRed, Alignment::Centre, kSmallPoints, true);
-    d[i++] = label("lblWT2", "", {4800, 5520, 615, 255}, kRed, Alignment::Centre, kSmallPoints, true);
+    d[i++] =
+        label("lblTeam1", "", {120, 720, 1935, 255}, kOrange, Alignment::Centre, kNamePoints, true);
+    d[i++] = label("lblTeam2", "", {3480, 720, 1935, 255}, kOrange, Alignment::Centre, kNamePoints,
+                   true);
+    d[i++] =
+        label("lblTR1", "", {1440, 5280, 615, 255}, kRed, Alignment::Centre, kSmallPoints, true);
+    d[i++] =
+        label("lblTR2", "", {4800, 5280, 615, 255}, kRed, Alignment::Centre, kSmallPoints, true);
+    d[i++] =
+        label("lblWT1", "", {1440, 5520, 615, 255}, kRed, Alignment::Centre, kSmallPoints, true);
+    d[i++] =
+        label("lblWT2", "", {4800, 5520, 615, 255}, kRed, Alignment::Centre, kSmallPoints, true);
     d[i++] = innings_button("cmdInn1", 120);
     d[i++] = innings_button("cmdInn2", 3480);
     d[i++] = working_label("lblCounter", 1560);
@@ -90,7 +106,11 @@ const std::array<ControlDesign, Scoreboard::kControls>& matchScreenDesign() {
 }
 
 Control::Control(Scoreboard& owner, const ControlDesign& design)
-    : owner_(&owner), design_(&design), caption_(design.caption), visible_(true), fontBold_(design.bold) {}
+    : owner_(&owner),
+      design_(&design),
+      caption_(design.caption),
+      visible_(true),
+      fontBold_(design.bold) {}
 
 void Control::setCaption(std::string caption) {
     if (caption == caption_) return;

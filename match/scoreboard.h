@@ -16,7 +16,7 @@ enum class Property { Caption, Visible, FontBold };
 
 // A label or command button of the match screen: caption, visibility and (labels) bold flag.
 class Control {
-public:
+  public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
     bool visible() const { return visible_; }
@@ -27,7 +27,7 @@ public:
     const ControlDesign& design() const { return *design_; }
     const std::string& name() const { return design_->name; }
 
-private:
+  private:
     friend class Scoreboard;
     Control(Scoreboard& owner, const ControlDesign& design);
     void changed(Property property);
@@ -42,7 +42,7 @@ private:
 // The match screen's 58 labels and 2 buttons: the whole state of a match. Built from the
 // design-time values; every read and write of the match goes through it.
 class Scoreboard {
-public:
+  public:
     static constexpr int kControls = 60;
     static constexpr int kPlayers = 11;
     static constexpr std::string_view kDesignedCaption = "Bailwood 2";
@@ -77,7 +77,7 @@ public:
     // that leaves the value as it was.
     void observe(Observer onControl, WindowCaptionObserver onWindowCaption);
 
-private:
+  private:
     friend class Control;
     // Index layout of controls_, in the order of the designed controls.
     static constexpr int kPlayerBase = 0;  // 4 columns of 11: names 1, runs 1, names 2, runs 2

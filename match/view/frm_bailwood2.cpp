@@ -24,9 +24,12 @@ QColor toQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blu
 
 Qt::Alignment toQt(Alignment alignment) {
     switch (alignment) {
-        case Alignment::Left: return Qt::AlignLeft | Qt::AlignVCenter;
-        case Alignment::Right: return Qt::AlignRight | Qt::AlignVCenter;
-        case Alignment::Centre: break;
+        case Alignment::Left:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+        case Alignment::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case Alignment::Centre:
+            break;
     }
     return Qt::AlignCenter;
 }
@@ -76,11 +79,13 @@ FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms, frmBailwood
     rt::qt::setWindowCaption(*this, scoreboard_.windowCaption());
 
     auto& controls = scoreboard_.controls();
-    for (std::size_t i = 0; i < controls.size(); ++i) widgets_[i] = build(*this, controls[i].design());
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        widgets_[i] = build(*this, controls[i].design());
     QWidget::setTabOrder(widgetOf(scoreboard_.cmdInn(1)), widgetOf(scoreboard_.cmdInn(2)));
 
-    scoreboard_.observe([this](const Control& c, Property p) { render(c, p); },
-                        [this](const std::string& caption) { rt::qt::setWindowCaption(*this, caption); });
+    scoreboard_.observe(
+        [this](const Control& c, Property p) { render(c, p); },
+        [this](const std::string& caption) { rt::qt::setWindowCaption(*this, caption); });
 
     // A hidden button cannot be clicked, even by a click queued before it was hidden.
     onClick(static_cast<CaptionButton*>(widgetOf(scoreboard_.cmdInn(1))), [this] {
@@ -102,7 +107,9 @@ QWidget* FrmBailwood2::widgetOf(const Control& control) {
 void FrmBailwood2::render(const Control& control, Property property) {
     QWidget* widget = widgetOf(control);
     switch (property) {
-        case Property::Visible: widget->setVisible(control.visible()); break;
+        case Property::Visible:
+            widget->setVisible(control.visible());
+            break;
         case Property::FontBold: {
             QFont font = widget->font();
             font.setBold(control.fontBold());

@@ -9,13 +9,13 @@ namespace bw::match {
 
 // The match screen: renders the scoreboard model and forwards clicks to the match logic.
 class FrmBailwood2 final : public rt::qt::Form {
-public:
+  public:
     explicit FrmBailwood2(rt::qt::FormRuntime& forms);
 
     void Form_Load() override;
     Scoreboard& scoreboard() { return scoreboard_; }
 
-private:
+  private:
     void closeButton() override;
     void render(const Control& control, Property property);
     QWidget* widgetOf(const Control& control);

@@ -12,7 +12,8 @@ namespace bw::rt::qt {
 namespace {
 
 QString oneLine(QString text) {
-    return text.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' '))
+        .replace(QLatin1Char('\r'), QLatin1Char(' '));
 }
 
 }  // namespace

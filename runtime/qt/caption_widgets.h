@@ -1,25 +1,24 @@
 #pragma once
 
-#include <string>
-
 #include <QLabel>
 #include <QPushButton>
+#include <string>
 
 namespace bw::rt::qt {
 
 // A label that shows its caption as plain text on one line, elided with the whole caption in
 // its tooltip when it does not fit. Its bounds never change.
 class CaptionLabel final : public QLabel {
-public:
+  public:
     explicit CaptionLabel(QWidget* parent);
     void setCaption(const std::string& caption);
     const QString& caption() const { return caption_; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void fit();
     QString caption_;
 };
@@ -27,15 +26,15 @@ private:
 // A command button whose caption has no access key and wraps onto as many lines as the button
 // holds, the last one elided (whole caption in the tooltip) when it still does not fit.
 class CaptionButton final : public QPushButton {
-public:
+  public:
     explicit CaptionButton(QWidget* parent);
     void setCaption(const std::string& caption);
     const QString& caption() const { return caption_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString caption_;
 };
 

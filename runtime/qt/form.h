@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QWidget>
 #include <functional>
 #include <string_view>
-
-#include <QWidget>
 
 class QAbstractButton;
 class QAction;
@@ -15,12 +14,12 @@ class FormRuntime;
 // A window of the program: built from its designed values in its constructor; its load
 // handler runs before it is first shown.
 class Form : public QWidget {
-public:
+  public:
     Form(FormRuntime& forms, std::string_view name);
 
     virtual void Form_Load() {}
 
-protected:
+  protected:
     FormRuntime& forms() { return forms_; }
     // Event handlers run through the runtime, which reports a run-time error and ends.
     void onClick(QAbstractButton* button, std::function<void()> handler);
@@ -28,7 +27,7 @@ protected:
     // What the window's close button does.
     virtual void closeButton() = 0;
 
-private:
+  private:
     void closeEvent(QCloseEvent* event) override;
 
     FormRuntime& forms_;

@@ -1,11 +1,10 @@
 #include "runtime/qt/form_runtime.h"
 
-#include <exception>
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <exception>
 
 #include "runtime/errors.h"
 #include "runtime/qt/form.h"

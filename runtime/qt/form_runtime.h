@@ -1,13 +1,12 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <QString>
 
 #include "runtime/runtime.h"
 
@@ -36,7 +35,7 @@ inline constexpr int kRuntimeErrorStatus = 1;
 // The windows of one run of the program: a single instance of each, created on first
 // reference, destroyed by Unload.
 class FormRuntime final : public Windows {
-public:
+  public:
     FormRuntime(const ProjectDescription& project, Random& random, Boxes& boxes);
     ~FormRuntime() override;
 
@@ -59,7 +58,7 @@ public:
     // Called once when the program ends, with its exit status.
     void onEnd(std::function<void(int)> end) { end_ = std::move(end); }
 
-private:
+  private:
     struct Entry {
         const WindowClass* windowClass;
         Form* instance = nullptr;

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <string>
-
 #include <QColor>
 #include <QFont>
 #include <QIcon>
 #include <QString>
+#include <string>
 
 class QWidget;
 

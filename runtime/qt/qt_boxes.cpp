@@ -12,9 +12,12 @@ namespace {
 
 QMessageBox::Icon iconFor(int buttons) {
     switch (buttons & 0x70) {
-        case vbCritical: return QMessageBox::Critical;
-        case vbInformation: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case vbCritical:
+            return QMessageBox::Critical;
+        case vbInformation:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 

@@ -1,8 +1,7 @@
 #include "runtime/qt/thun_rt_main.h"
 
-#include <optional>
-
 #include <QApplication>
+#include <optional>
 
 #include "runtime/qt/presentation.h"
 #include "runtime/qt/qt_boxes.h"
@@ -24,8 +23,8 @@ int ThunRTMain(const ProjectDescription& project, int argc, char** argv,
     forms.onEnd([](int status) { QCoreApplication::exit(status); });
     forms.handle([&] { forms.Show(project.windows.front().name); });
     if (forms.ended()) return forms.exitStatus();
-    QApplication::exec();
-    return forms.exitStatus();
+    const int loopStatus = QApplication::exec();
+    return forms.ended() ? forms.exitStatus() : loopStatus;
 }
 
 }  // namespace bw::rt::qt

@@ -13,7 +13,7 @@ namespace bw::testing {
 
 // Returns the queued values of x in order; once they run out, keeps returning the last one.
 class ScriptedRandom final : public rt::Random {
-public:
+  public:
     ScriptedRandom() = default;
     explicit ScriptedRandom(std::deque<float> values) : values_(std::move(values)) {}
     void push(float x) { values_.push_back(x); }
@@ -26,7 +26,7 @@ public:
     int randomizeCalls = 0;
     int nextCalls = 0;
 
-private:
+  private:
     std::deque<float> values_;
     float last_ = 0.0f;
 };
@@ -42,7 +42,7 @@ struct InputBoxShown {
 };
 
 class ScriptedBoxes final : public rt::Boxes {
-public:
+  public:
     // Answers for the input boxes in order; "" (as Cancel) once they run out.
     std::deque<std::string> answers;
     std::vector<MessageBoxShown> messages;
@@ -56,7 +56,7 @@ public:
 
 // Records window calls in order, e.g. "Show frmPlayAgain".
 class RecordingWindows final : public rt::Windows {
-public:
+  public:
     std::vector<std::string> calls;
     void Load(std::string_view w) override { record("Load", w); }
     void Show(std::string_view w) override { record("Show", w); }
@@ -65,8 +65,10 @@ public:
     void vbaEnd() override { calls.emplace_back("vbaEnd"); }
     int count(const std::string& call) const;
 
-private:
-    void record(const char* op, std::string_view w) { calls.push_back(op + (" " + std::string(w))); }
+  private:
+    void record(const char* op, std::string_view w) {
+        calls.push_back(op + (" " + std::string(w)));
+    }
 };
 
 // The three together, as the match logic receives them.
