@@ -20,6 +20,7 @@ void ScriptedBoxes::rtcMsgBox(const std::string& prompt, int buttons, const std:
 
 std::string ScriptedBoxes::rtcInputBox(const std::string& prompt, const std::string& title) {
     inputs.push_back({prompt, title});
+    if (whileAsked) whileAsked(inputs.back());
     if (answers.empty()) return {};
     std::string answer = std::move(answers.front());
     answers.pop_front();

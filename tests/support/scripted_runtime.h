@@ -49,6 +49,8 @@ class ScriptedBoxes final : public rt::Boxes {
     std::vector<InputBoxShown> inputs;
     // Called while a message box is open, to look at the state at that moment.
     std::function<void(const MessageBoxShown&)> whileOpen;
+    // Called while an input box is open.
+    std::function<void(const InputBoxShown&)> whileAsked;
 
     void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) override;
     std::string rtcInputBox(const std::string& prompt, const std::string& title) override;
