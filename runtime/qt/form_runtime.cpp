@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <exception>
 
@@ -14,6 +15,8 @@ namespace bw::rt::qt {
 namespace {
 
 void centreOnScreen(QWidget& window) {
+    // A window sized by its layout has its size only once the layout has run.
+    if (QLayout* layout = window.layout()) layout->activate();
     QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();

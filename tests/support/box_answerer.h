@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "runtime/qt/form_runtime.h"
+#include "runtime/qt/qt_boxes.h"
+
+class QAbstractButton;
+class QWidget;
+
+// Answers the real modal boxes of the window tests as a person would, and records what each
+// box showed. A modal box runs its own event loop, so a test cannot answer it by a call after
+// the click that opened it: a timer polls for the active modal widget instead.
+namespace bw::testing {
+
+enum class BoxKind { Input, Message, Other };
+
+struct BoxAnswer {
+    enum class Action {
+        Type,    // types the text into the input box, then clicks OK
+        Cancel,  // clicks Cancel
+        Ok,      // clicks OK
+        Enter,   // presses Enter
+        Close,   // the box's close button
+    };
+    Action action;
+    QString text;
+
+    static BoxAnswer type(QString text) { return {Action::Type, std::move(text)}; }
+    static BoxAnswer cancel() { return {Action::Cancel, {}}; }
+    static BoxAnswer ok() { return {Action::Ok, {}}; }
+    static BoxAnswer enter() { return {Action::Enter, {}}; }
+    static BoxAnswer close() { return {Action::Close, {}}; }
+};
+
+// What a box showed while it was open.
+struct BoxShown {
+    int index = 0;  // 0 for the first box answered
+    BoxKind kind = BoxKind::Other;
+    QString title;  // as the window system shows it
+    QString text;   // the prompt of an input box, the text of a message box
+    Qt::TextFormat textFormat = Qt::AutoText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;  // message boxes only
+    // Object names of the program's top-level windows visible behind the box.
+    QStringList windowsVisible;
+    bool scripted = true;  // false when answered by the fallback
+};
+
+class BoxAnswerer {
+  public:
+    explicit BoxAnswerer(std::initializer_list<BoxAnswer> script = {});
+    ~BoxAnswerer();
+    BoxAnswerer(const BoxAnswerer&) = delete;
+    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+
+    void add(BoxAnswer answer) { script_.push_back(std::move(answer)); }
+    // Two team names, typed into the next two input boxes.
+    void names(const QString& team1, const QString& team2);
+    // Once the script runs out: Cancel on input boxes, Enter on message boxes, unless set.
+    void setFallback(BoxAnswer forInput, BoxAnswer forMessage);
+    // Runs while each box is open, before it is answered.
+    void whileOpen(std::function<void(const BoxShown&)> check) { whileOpen_ = std::move(check); }
+
+    const std::vector<BoxShown>& shown() const { return shown_; }
+    int count(BoxKind kind) const;
+    int unscripted() const;
+    std::size_t remaining() const { return script_.size(); }
+
+  private:
+    void poll();
+    void answer(QWidget* box);
+
+    QTimer timer_;
+    std::deque<BoxAnswer> script_;
+    BoxAnswer inputFallback_ = BoxAnswer::cancel();
+    BoxAnswer messageFallback_ = BoxAnswer::enter();
+    std::function<void(const BoxShown&)> whileOpen_;
+    std::vector<BoxShown> shown_;
+    QPointer<QWidget> answered_;
+    static constexpr int kStuckPolls = 400;  // two seconds
+    int pollsSinceAnswer_ = 0;
+};
+
+// One run of a program's windows with the real boxes, started as the program starts (its
+// first window shown) but without an event loop of its own: the test drives it.
+class WindowSession {
+  public:
+    WindowSession(const rt::qt::ProjectDescription& project, rt::Random& random);
+
+    rt::qt::FormRuntime& forms() { return forms_; }
+    // The loaded instance of a window, or nullptr.
+    QWidget* window(std::string_view name);
+    // How often the program ended, and with what status the last time.
+    int endings() const { return endings_; }
+    int endStatus() const { return endStatus_; }
+
+  private:
+    rt::qt::QtBoxes boxes_;
+    rt::qt::FormRuntime forms_;
+    int endings_ = 0;
+    int endStatus_ = -1;
+};
+
+// The program's top-level window of that object name if it is visible, else nullptr.
+QWidget* visibleWindow(const QString& name);
+// How many top-level widgets of that object name are visible.
+int visibleCount(const QString& name);
+// Object names of the visible program windows (frmMain, frmBailwood2, frmPlayAgain).
+QStringList visibleProgramWindows();
+// The child button of that object name, or nullptr.
+QAbstractButton* buttonOf(QWidget* window, const QString& name);
+
+}  // namespace bw::testing
