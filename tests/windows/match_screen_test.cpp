@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/bailwood2.h"
+#include "match/view/frm_bailwood2.h"
 #include "runtime/qt/caption_widgets.h"
 #include "tests/support/box_answerer.h"
 #include "tests/support/scripted_runtime.h"
@@ -37,6 +38,8 @@ class MatchScreenTest : public QObject {
     void namesAreShownLiterally();
     void aLongNameIsElidedWithinItsLabel();
     void theFirstInningsPlaysToItsEnd();
+    void theKeyboardAloneBowls();
+    void aFailedConversionShowsTheErrorBoxAndEnds();
     void closingReturnsToTheStartScreen_data();
     void closingReturnsToTheStartScreen();
 
@@ -263,6 +266,35 @@ void MatchScreenTest::theFirstInningsPlaysToItsEnd() {
     QCOMPARE(text("lblP1R2"), QString("1"));
     QCOMPARE(text("lblTR2"), QString("1"));
     QCOMPARE(text("lblTR1"), QString("13"));
+}
+
+void MatchScreenTest::theKeyboardAloneBowls() {
+    QVERIFY(openMatch());
+    // Space on the focused innings button bowls; Enter closes the end-of-innings box.
+    answerer_->setFallback(BoxAnswer::cancel(), BoxAnswer::enter());
+    for (int guard = 0; guard < 20 && button("cmdInn1")->isVisible(); ++guard) {
+        random_->pushRoll(95);
+        button("cmdInn1")->setFocus();
+        QTest::keyClick(button("cmdInn1"), Qt::Key_Space);
+    }
+    QCOMPARE(text("lblWT1"), QString("11"));
+    QCOMPARE(answerer_->count(BoxKind::Message), 1);
+    QVERIFY(button("cmdInn2")->isVisible());
+}
+
+void MatchScreenTest::aFailedConversionShowsTheErrorBoxAndEnds() {
+    QVERIFY(openMatch());
+    for (int w = 0; w < 10; ++w) bowl("cmdInn1", {95});
+    // The target is read strictly: a total that is not a number is a run-time error.
+    auto* screen = static_cast<match::FrmBailwood2*>(match());
+    screen->scoreboard().lblTR(1).setCaption("abc");
+    bowl("cmdInn1", {95});
+    QCOMPARE(session_->endings(), 1);
+    QCOMPARE(session_->endStatus(), 1);
+    const BoxShown& error = answerer_->shown().back();
+    QCOMPARE(error.icon, QMessageBox::Critical);
+    QVERIFY(error.text.contains("Type mismatch"));
+    QVERIFY(visibleProgramWindows().isEmpty());
 }
 
 void MatchScreenTest::closingReturnsToTheStartScreen_data() {
