@@ -36,7 +36,7 @@ double roll(Scoreboard& sb) { return vbaR8Str(sb.lblCounter().caption()); }
 
 void writeCaption(Scoreboard& sb, int t) {
     sb.setWindowCaption(
-        vbaStrCat(vbaStrCat("Bailwood - Now playing ", sb.lblTeam(t).caption()), "'s innings."));
+        vbaStrCat({"Bailwood - Now playing ", sb.lblTeam(t).caption(), "'s innings."}));
 }
 
 void rollTheBall(Scoreboard& sb, Random& random) {

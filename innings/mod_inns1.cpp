@@ -14,19 +14,14 @@ void BowlInns1(match::Scoreboard& frmBailwood2, Runtime& rt) {
 
     sb.cmdInn(1).setVisible(false);
     sb.cmdInn(2).setVisible(true);
-    sb.cmdInn(2).setCaption(vbaStrCat(vbaStrCat("Play ", sb.lblTeam(2).caption()), "'s innings."));
+    sb.cmdInn(2).setCaption(vbaStrCat({"Play ", sb.lblTeam(2).caption(), "'s innings."}));
 
     // The closing delivery credits nothing, so the total of the previous click is final.
     const std::string target = vbaStrR8(vbaFPException(vbaR8Str(sb.lblTR(1).caption()) + 1));
-    const std::string title =
-        vbaStrCat(vbaStrCat("End of ", sb.lblTeam(1).caption()), "'s Innings");
-    std::string text = "That's the end of ";
-    for (const std::string& piece :
-         {sb.lblTeam(1).caption(), std::string("'s innings. "), sb.lblTeam(2).caption(),
-          std::string(" needs "), target, std::string(" runs to win. Can "),
-          sb.lblTeam(2).caption(), std::string(" beat them?")}) {
-        text = vbaStrCat(text, piece);
-    }
+    const std::string title = vbaStrCat({"End of ", sb.lblTeam(1).caption(), "'s Innings"});
+    const std::string text = vbaStrCat(
+        {"That's the end of ", sb.lblTeam(1).caption(), "'s innings. ", sb.lblTeam(2).caption(),
+         " needs ", target, " runs to win. Can ", sb.lblTeam(2).caption(), " beat them?"});
     rt.boxes.rtcMsgBox(text, vbOKOnly, title);
 }
 

@@ -1,6 +1,5 @@
 #include "innings/mod_inns2.h"
 
-#include <initializer_list>
 #include <string>
 
 #include "innings/delivery.h"
@@ -15,24 +14,18 @@ using match::Scoreboard;
 
 namespace {
 
-std::string join(std::initializer_list<std::string> pieces) {
-    std::string text;
-    for (const std::string& piece : pieces) text = vbaStrCat(text, piece);
-    return text;
-}
-
 void endTheMatch(Scoreboard& sb, Runtime& rt, const std::string& result) {
     sb.cmdInn(1).setVisible(false);
     sb.cmdInn(2).setVisible(false);
     const std::string lf = rtcVarBstrFromAnsi(10);
-    rt.boxes.rtcMsgBox(join({"The match is over!", lf, result, lf}), vbInformation,
+    rt.boxes.rtcMsgBox(vbaStrCat({"The match is over!", lf, result, lf}), vbInformation,
                        "End of Match!");
     rt.windows.Show(frmPlayAgain);
 }
 
 std::string beaten(Scoreboard& sb, int winner, int loser, double margin, const char* unit) {
-    return join({sb.lblTeam(winner).caption(), " has beaten ", sb.lblTeam(loser).caption(), " by ",
-                 vbaStrR8(margin), unit});
+    return vbaStrCat({sb.lblTeam(winner).caption(), " has beaten ", sb.lblTeam(loser).caption(),
+                      " by ", vbaStrR8(margin), unit});
 }
 
 }  // namespace

@@ -22,8 +22,7 @@ void Form_Load(Scoreboard& frmBailwood2, rt::Boxes& boxes) {
     sb.lblTeam(1).setCaption(std::move(team1));
     sb.lblTeam(2).setCaption(std::move(team2));
 
-    sb.cmdInn(1).setCaption(
-        rt::vbaStrCat(rt::vbaStrCat("Play ", sb.lblTeam(1).caption()), "'s innings."));
+    sb.cmdInn(1).setCaption(rt::vbaStrCat({"Play ", sb.lblTeam(1).caption(), "'s innings."}));
 }
 
 }  // namespace bw::match

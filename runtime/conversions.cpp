@@ -177,6 +177,12 @@ std::string vbaStrCat(std::string_view a, std::string_view b) {
     return joined;
 }
 
+std::string vbaStrCat(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (std::string_view piece : pieces) text += piece;
+    return text;
+}
+
 std::string rtcVarBstrFromAnsi(int code) {
     if (code < 0 || code > 127) {
         throw RuntimeError(5, "Invalid procedure call or argument");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,8 @@ std::string vbaStrR8(double value);
 int vbaStrCmp(std::string_view a, std::string_view b);
 
 std::string vbaStrCat(std::string_view a, std::string_view b);
+// Joins the pieces in order, with nothing in between.
+std::string vbaStrCat(std::initializer_list<std::string_view> pieces);
 
 // A one-character text holding the character with the given code (0 to 127).
 std::string rtcVarBstrFromAnsi(int code);

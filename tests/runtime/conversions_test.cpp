@@ -278,6 +278,8 @@ TEST(Text, CompareAndJoin) {
     EXPECT_NE(vbaStrCmp(std::string_view("a\0b", 3), std::string_view("a\0c", 3)), 0);
 
     EXPECT_EQ(vbaStrCat("", ""), "");
+    EXPECT_EQ(vbaStrCat({}), "");
+    EXPECT_EQ(vbaStrCat({"Play ", "", "'s innings."}), "Play 's innings.");
     EXPECT_EQ(vbaStrCat("Score: ", "120"), "Score: 120");
     EXPECT_EQ(vbaStrCat("caf", "\xC3\xA9 \xE2\x9C\x93"), "caf\xC3\xA9 \xE2\x9C\x93");
 }
