@@ -72,6 +72,7 @@ class Scoreboard {
     // A control by its name; nullptr when the screen has none of that name.
     Control* find(std::string_view name);
     std::array<Control, kControls>& controls() { return controls_; }
+    const std::array<Control, kControls>& controls() const { return controls_; }
 
     // Notified after each change of a control or of the window caption, never for a write
     // that leaves the value as it was.

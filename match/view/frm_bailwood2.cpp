@@ -1,10 +1,12 @@
 #include "match/view/frm_bailwood2.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 #include "match/forms.h"
 #include "match/match_screen.h"
 #include "match/match_setup.h"
+#include "match/view/scoreboard_accessibility.h"
 #include "runtime/qt/caption_widgets.h"
 #include "runtime/qt/form_runtime.h"
 #include "runtime/qt/presentation.h"
@@ -71,6 +73,7 @@ FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms, frmBailwood
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    installScoreboardAccessibility();
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toQColor(kDarkGreen));
     setPalette(palette);
@@ -96,7 +99,10 @@ FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms, frmBailwood
     });
 }
 
-void FrmBailwood2::Form_Load() { match::Form_Load(scoreboard_, forms().runtime().boxes); }
+void FrmBailwood2::Form_Load() {
+    match::Form_Load(scoreboard_, forms().runtime().boxes);
+    focusTheInningsButton();
+}
 
 void FrmBailwood2::closeButton() { Form_Closed(forms()); }
 
@@ -104,11 +110,26 @@ QWidget* FrmBailwood2::widgetOf(const Control& control) {
     return widgets_[static_cast<std::size_t>(&control - scoreboard_.controls().data())];
 }
 
+const Control* FrmBailwood2::controlOf(const QWidget* widget) const {
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        if (widgets_[i] == widget) return &scoreboard_.controls()[i];
+    }
+    return nullptr;
+}
+
+// The keyboard plays the match: Space always reaches the innings button on show.
+void FrmBailwood2::focusTheInningsButton() {
+    for (int t = 1; t <= 2; ++t) {
+        if (scoreboard_.cmdInn(t).visible()) widgetOf(scoreboard_.cmdInn(t))->setFocus();
+    }
+}
+
 void FrmBailwood2::render(const Control& control, Property property) {
     QWidget* widget = widgetOf(control);
     switch (property) {
         case Property::Visible:
             widget->setVisible(control.visible());
+            if (control.design().kind == ControlKind::CommandButton) focusTheInningsButton();
             break;
         case Property::FontBold: {
             QFont font = widget->font();
@@ -123,6 +144,11 @@ void FrmBailwood2::render(const Control& control, Property property) {
                 static_cast<CaptionLabel*>(widget)->setCaption(control.caption());
             }
             break;
+    }
+    if (property != Property::Visible && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(
+            widget, QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Value));
+        QAccessible::updateAccessibility(&event);
     }
 }
 

@@ -14,11 +14,14 @@ class FrmBailwood2 final : public rt::qt::Form {
 
     void Form_Load() override;
     Scoreboard& scoreboard() { return scoreboard_; }
+    // The control a child widget renders; nullptr for any other widget.
+    const Control* controlOf(const QWidget* widget) const;
 
   private:
     void closeButton() override;
     void render(const Control& control, Property property);
     QWidget* widgetOf(const Control& control);
+    void focusTheInningsButton();
 
     Scoreboard scoreboard_;
     std::array<QWidget*, Scoreboard::kControls> widgets_{};

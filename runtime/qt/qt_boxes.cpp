@@ -1,8 +1,10 @@
 #include "runtime/qt/qt_boxes.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 
 #include "runtime/qt/presentation.h"
 
@@ -28,7 +30,10 @@ void QtBoxes::rtcMsgBox(const std::string& prompt, int buttons, const std::strin
     setWindowCaption(box, title);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
+    // The keyboard goes back to the window that was in use, so play can go on without a click.
+    const QPointer<QWidget> inUse = QApplication::activeWindow();
     box.exec();
+    if (inUse && inUse->isVisible()) inUse->activateWindow();
 }
 
 std::string QtBoxes::rtcInputBox(const std::string& prompt, const std::string& title) {

@@ -1,0 +1,11 @@
+#pragma once
+
+// Lets screen readers follow the match screen: each shown label and innings button has a name
+// that makes sense out of context and a value read from the scoreboard when asked; controls
+// the screen does not show are left out of the accessibility tree.
+namespace bw::match {
+
+// Idempotent; called when a match screen is built.
+void installScoreboardAccessibility();
+
+}  // namespace bw::match
