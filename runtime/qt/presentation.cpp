@@ -1,9 +1,8 @@
 #include "runtime/qt/presentation.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
 #include <QWidget>
+
+#include "runtime/qt/svg_icon_engine.h"
 
 namespace bw::rt::qt {
 
@@ -27,18 +26,6 @@ QString literalButtonText(const std::string& caption) {
     return QString::fromStdString(caption).replace('&', "&&");
 }
 
-QIcon svgIcon(const QString& path) {
-    QSvgRenderer renderer(path);
-    QIcon icon;
-    for (int size : {16, 32, 48, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
+QIcon svgIcon(const QString& path) { return QIcon(new SvgIconEngine(path)); }
 
 }  // namespace bw::rt::qt

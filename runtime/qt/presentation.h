@@ -23,7 +23,7 @@ void setWindowCaption(QWidget& window, const std::string& caption);
 // A button caption with no access key: every "&" shows as itself.
 QString literalButtonText(const std::string& caption);
 
-// An icon drawn from SVG, with crisp renderings at the usual sizes.
+// An icon drawn from SVG, crisp at any size and scale.
 QIcon svgIcon(const QString& path);
 
 }  // namespace bw::rt::qt
