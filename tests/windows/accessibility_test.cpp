@@ -7,9 +7,7 @@
 #include <map>
 #include <memory>
 
-#include "app/bailwood2.h"
-#include "tests/support/box_answerer.h"
-#include "tests/support/scripted_runtime.h"
+#include "tests/support/program_run.h"
 
 static void registerIcons() { Q_INIT_RESOURCE(icons); }
 
@@ -35,34 +33,18 @@ class AccessibilityTest : public QObject {
     void theKeyboardAlonePlaysAMatch();
 
   private:
-    QWidget* openMatch();
-    QWidget* match() { return session_->window("frmBailwood2"); }
+    QWidget* openMatch() { return run_->openMatch(); }
+    QWidget* match() { return run_->session.window("frmBailwood2"); }
     // The match screen's children in the accessibility tree, by object name.
     std::map<QString, Heard> tree();
     void click(const char* button, int roll);
 
-    std::unique_ptr<ScriptedRandom> random_;
-    std::unique_ptr<WindowSession> session_;
-    std::unique_ptr<BoxAnswerer> answerer_;
+    std::unique_ptr<ProgramRun> run_;
 };
 
-void AccessibilityTest::init() {
-    random_ = std::make_unique<ScriptedRandom>();
-    answerer_ = std::make_unique<BoxAnswerer>();
-    session_ = std::make_unique<WindowSession>(app::Bailwood2Project(), *random_);
-}
+void AccessibilityTest::init() { run_ = std::make_unique<ProgramRun>(); }
 
-void AccessibilityTest::cleanup() {
-    session_.reset();
-    answerer_.reset();
-    random_.reset();
-}
-
-QWidget* AccessibilityTest::openMatch() {
-    answerer_->names("Lions", "Tigers");
-    QTest::mouseClick(buttonOf(session_->window("frmMain"), "cmdBailwood2"), Qt::LeftButton);
-    return visibleWindow("frmBailwood2");
-}
+void AccessibilityTest::cleanup() { run_.reset(); }
 
 std::map<QString, Heard> AccessibilityTest::tree() {
     std::map<QString, Heard> heard;
@@ -76,7 +58,7 @@ std::map<QString, Heard> AccessibilityTest::tree() {
 }
 
 void AccessibilityTest::click(const char* button, int roll) {
-    random_->pushRoll(roll);
+    run_->random.pushRoll(roll);
     QTest::mouseClick(buttonOf(match(), button), Qt::LeftButton);
 }
 
@@ -127,7 +109,7 @@ void AccessibilityTest::theTreeNamesEveryShownControl() {
 
 void AccessibilityTest::pressingTheButtonThroughTheTreeBowls() {
     QVERIFY(openMatch());
-    random_->pushRoll(50);
+    run_->random.pushRoll(50);
     QAccessibleInterface* button =
         QAccessible::queryAccessibleInterface(buttonOf(match(), "cmdInn1"));
     QVERIFY(button->actionInterface());
@@ -140,16 +122,16 @@ void AccessibilityTest::pressingTheButtonThroughTheTreeBowls() {
 void AccessibilityTest::theKeyboardAlonePlaysAMatch() {
     QVERIFY(openMatch());
     // Every box is answered with Enter; every delivery is Space on whatever has the focus.
-    answerer_->setFallback(BoxAnswer::cancel(), BoxAnswer::enter());
-    random_->pushRoll(95);
+    run_->answerer.setFallback(BoxAnswer::cancel(), BoxAnswer::enter());
+    run_->random.pushRoll(95);
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(buttonOf(match(), "cmdInn1")));
     for (int guard = 0; guard < 11; ++guard)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(answerer_->count(BoxKind::Message), 1);
+    QCOMPARE(run_->answerer.count(BoxKind::Message), 1);
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(buttonOf(match(), "cmdInn2")));
     for (int guard = 0; guard < 11; ++guard)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(answerer_->count(BoxKind::Message), 2);
+    QCOMPARE(run_->answerer.count(BoxKind::Message), 2);
     QTRY_VERIFY(visibleWindow("frmPlayAgain"));
 }
 

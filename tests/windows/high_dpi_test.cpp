@@ -8,8 +8,7 @@
 
 #include "app/bailwood2.h"
 #include "runtime/qt/presentation.h"
-#include "tests/support/box_answerer.h"
-#include "tests/support/scripted_runtime.h"
+#include "tests/support/program_run.h"
 
 static void registerIcons() { Q_INIT_RESOURCE(icons); }
 
@@ -42,11 +41,9 @@ class HighDpiTest : public QObject {
     void iconsAreRenderedAtTheSizeNeeded();
 
   private:
-    QWidget* openMatch();
+    QWidget* openMatch() { return run_->openMatch(); }
 
-    std::unique_ptr<ScriptedRandom> random_;
-    std::unique_ptr<WindowSession> session_;
-    std::unique_ptr<BoxAnswerer> answerer_;
+    std::unique_ptr<ProgramRun> run_;
 };
 
 void HighDpiTest::initTestCase() {
@@ -54,23 +51,9 @@ void HighDpiTest::initTestCase() {
     QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("2"));
 }
 
-void HighDpiTest::init() {
-    random_ = std::make_unique<ScriptedRandom>();
-    answerer_ = std::make_unique<BoxAnswerer>();
-    session_ = std::make_unique<WindowSession>(app::Bailwood2Project(), *random_);
-}
+void HighDpiTest::init() { run_ = std::make_unique<ProgramRun>(); }
 
-void HighDpiTest::cleanup() {
-    session_.reset();
-    answerer_.reset();
-    random_.reset();
-}
-
-QWidget* HighDpiTest::openMatch() {
-    answerer_->names("Lions", "Tigers");
-    QTest::mouseClick(buttonOf(session_->window("frmMain"), "cmdBailwood2"), Qt::LeftButton);
-    return visibleWindow("frmBailwood2");
-}
+void HighDpiTest::cleanup() { run_.reset(); }
 
 void HighDpiTest::theWindowsDoubleInPixels() {
     QWidget* screen = openMatch();
@@ -80,7 +63,7 @@ void HighDpiTest::theWindowsDoubleInPixels() {
     const QPixmap shot = screen->grab();
     QCOMPARE(shot.devicePixelRatio(), 2.0);
     QCOMPARE(shot.size(), QSize(752, 948));
-    session_->forms().Show("frmPlayAgain");
+    run_->session.forms().Show("frmPlayAgain");
     QWidget* dialog = visibleWindow("frmPlayAgain");
     QVERIFY(dialog);
     QCOMPARE(dialog->grab().size(), QSize(478, 178));
@@ -110,7 +93,7 @@ void HighDpiTest::iconsAreRenderedAtTheSizeNeeded() {
         QCOMPARE(pixmap.size(), QSize(side * 2, side * 2));
         QCOMPARE(pixmap.devicePixelRatio(), 2.0);
     }
-    session_->forms().Show("frmPlayAgain");
+    run_->session.forms().Show("frmPlayAgain");
     QWidget* dialog = visibleWindow("frmPlayAgain");
     QVERIFY(dialog);
     QCOMPARE(dialog->windowIcon().pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));

@@ -8,12 +8,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/bailwood2.h"
 #include "match/scoreboard.h"
 #include "match/view/frm_bailwood2.h"
 #include "runtime/qt/caption_widgets.h"
-#include "tests/support/box_answerer.h"
-#include "tests/support/scripted_runtime.h"
+#include "tests/support/program_run.h"
 
 static void registerIcons() { Q_INIT_RESOURCE(icons); }
 
@@ -58,31 +56,17 @@ class LayoutTest : public QObject {
     void noCaptionIsClipped();
 
   private:
-    QWidget* openMatch(const QString& team1, const QString& team2);
-    QWidget* window(const char* name) { return session_->window(name); }
+    QWidget* openMatch(const QString& team1, const QString& team2) {
+        return run_->openMatch(team1, team2);
+    }
+    QWidget* window(const char* name) { return run_->session.window(name); }
 
-    std::unique_ptr<ScriptedRandom> random_;
-    std::unique_ptr<WindowSession> session_;
-    std::unique_ptr<BoxAnswerer> answerer_;
+    std::unique_ptr<ProgramRun> run_;
 };
 
-void LayoutTest::init() {
-    random_ = std::make_unique<ScriptedRandom>();
-    answerer_ = std::make_unique<BoxAnswerer>();
-    session_ = std::make_unique<WindowSession>(app::Bailwood2Project(), *random_);
-}
+void LayoutTest::init() { run_ = std::make_unique<ProgramRun>(); }
 
-void LayoutTest::cleanup() {
-    session_.reset();
-    answerer_.reset();
-    random_.reset();
-}
-
-QWidget* LayoutTest::openMatch(const QString& team1, const QString& team2) {
-    answerer_->names(team1, team2);
-    QTest::mouseClick(buttonOf(window("frmMain"), "cmdBailwood2"), Qt::LeftButton);
-    return visibleWindow("frmBailwood2");
-}
+void LayoutTest::cleanup() { run_.reset(); }
 
 void LayoutTest::theScreenIs96Dpi() {
     QCOMPARE(window("frmMain")->logicalDpiX(), 96);
@@ -113,7 +97,7 @@ void LayoutTest::theMatchScreenIsAsDesigned() {
 }
 
 void LayoutTest::thePlayAgainDialogIsAsDesigned() {
-    session_->forms().Show("frmPlayAgain");
+    run_->session.forms().Show("frmPlayAgain");
     QWidget* dialog = visibleWindow("frmPlayAgain");
     QVERIFY(dialog);
     QCOMPARE(dialog->size(), QSize(239, 89));
@@ -170,7 +154,7 @@ void LayoutTest::noCaptionIsClipped() {
     scoreboard.lblPT(11, 1).setVisible(true);
     verifyWhole(label("lblP11T1"), "Player 11");
 
-    session_->forms().Show("frmPlayAgain");
+    run_->session.forms().Show("frmPlayAgain");
     QWidget* dialog = visibleWindow("frmPlayAgain");
     QVERIFY(dialog);
     verifyWhole(dialog->findChild<QLabel*>("Label1"), "Do you want to play again?");

@@ -9,11 +9,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/bailwood2.h"
 #include "match/view/frm_bailwood2.h"
 #include "runtime/qt/caption_widgets.h"
-#include "tests/support/box_answerer.h"
-#include "tests/support/scripted_runtime.h"
+#include "tests/support/program_run.h"
 
 static void registerIcons() { Q_INIT_RESOURCE(icons); }
 
@@ -45,8 +43,10 @@ class MatchScreenTest : public QObject {
 
   private:
     // Clicks the start screen's button and answers the two name boxes.
-    QWidget* openMatch(const QString& team1 = "Lions", const QString& team2 = "Tigers");
-    QWidget* match() { return session_->window("frmBailwood2"); }
+    QWidget* openMatch(const QString& team1 = "Lions", const QString& team2 = "Tigers") {
+        return run_->openMatch(team1, team2);
+    }
+    QWidget* match() { return run_->session.window("frmBailwood2"); }
     QLabel* label(const QString& name) { return match()->findChild<QLabel*>(name); }
     CaptionButton* button(const QString& name) { return match()->findChild<CaptionButton*>(name); }
     QString text(const QString& name) { return label(name)->text(); }
@@ -57,32 +57,16 @@ class MatchScreenTest : public QObject {
     void allOut(const QString& innings);
     int sumOfRunsLabels(int t);
 
-    std::unique_ptr<ScriptedRandom> random_;
-    std::unique_ptr<WindowSession> session_;
-    std::unique_ptr<BoxAnswerer> answerer_;
+    std::unique_ptr<ProgramRun> run_;
 };
 
-void MatchScreenTest::init() {
-    random_ = std::make_unique<ScriptedRandom>();
-    answerer_ = std::make_unique<BoxAnswerer>();
-    session_ = std::make_unique<WindowSession>(app::Bailwood2Project(), *random_);
-}
+void MatchScreenTest::init() { run_ = std::make_unique<ProgramRun>(); }
 
-void MatchScreenTest::cleanup() {
-    session_.reset();
-    answerer_.reset();
-    random_.reset();
-}
-
-QWidget* MatchScreenTest::openMatch(const QString& team1, const QString& team2) {
-    answerer_->names(team1, team2);
-    QTest::mouseClick(buttonOf(session_->window("frmMain"), "cmdBailwood2"), Qt::LeftButton);
-    return visibleWindow("frmBailwood2");
-}
+void MatchScreenTest::cleanup() { run_.reset(); }
 
 void MatchScreenTest::bowl(const QString& innings, std::initializer_list<int> rolls) {
     for (int r : rolls) {
-        random_->pushRoll(r);
+        run_->random.pushRoll(r);
         QTest::mouseClick(button(innings), Qt::LeftButton);
     }
 }
@@ -114,7 +98,7 @@ void MatchScreenTest::looksAsDesigned() {
 
 void MatchScreenTest::afterSetupOnlyTheNamesAndTheFirstButtonShow() {
     QVERIFY(openMatch());
-    QCOMPARE(answerer_->count(BoxKind::Input), 2);
+    QCOMPARE(run_->answerer.count(BoxKind::Input), 2);
     QCOMPARE(text("lblTeam1"), QString("Lions"));
     QCOMPARE(text("lblTeam2"), QString("Tigers"));
     QVERIFY(label("lblTeam1")->isVisible());
@@ -138,10 +122,10 @@ void MatchScreenTest::afterSetupOnlyTheNamesAndTheFirstButtonShow() {
 }
 
 void MatchScreenTest::cancelledNamesAreEmpty() {
-    answerer_->add(BoxAnswer::cancel());
-    answerer_->add(BoxAnswer::close());
-    QTest::mouseClick(buttonOf(session_->window("frmMain"), "cmdBailwood2"), Qt::LeftButton);
-    QCOMPARE(answerer_->count(BoxKind::Input), 2);
+    run_->answerer.add(BoxAnswer::cancel());
+    run_->answerer.add(BoxAnswer::close());
+    QTest::mouseClick(buttonOf(run_->session.window("frmMain"), "cmdBailwood2"), Qt::LeftButton);
+    QCOMPARE(run_->answerer.count(BoxKind::Input), 2);
     QVERIFY(visibleWindow("frmBailwood2"));
     QCOMPARE(text("lblTeam1"), QString());
     QCOMPARE(text("lblTeam2"), QString());
@@ -163,7 +147,7 @@ void MatchScreenTest::namesAreShownLiterally() {
     QCOMPARE(shownTitle(), QString("Bailwood - Now playing <b>x</b> & [*]'s innings."));
 
     allOut("cmdInn1");
-    const auto& shown = answerer_->shown();
+    const auto& shown = run_->answerer.shown();
     QCOMPARE(shown.size(), std::size_t{3});
     QCOMPARE(shown[2].title, QString("End of <b>x</b> & [*]'s Innings"));
     QCOMPARE(shown[2].textFormat, Qt::PlainText);
@@ -175,13 +159,13 @@ void MatchScreenTest::namesAreShownLiterally() {
 void MatchScreenTest::aLongNameIsElidedWithinItsLabel() {
     const QString longName =
         "The Royal Worshipful Company of Very Long Team Names Cricket Club Eleven";
-    answerer_->names(longName, "Tigers");
+    run_->answerer.names(longName, "Tigers");
     // The label's bounds while it is still empty, before the names are set.
     QRect before;
-    answerer_->whileOpen([this, &before](const BoxShown& box) {
+    run_->answerer.whileOpen([this, &before](const BoxShown& box) {
         if (box.index == 0 && match()) before = label("lblTeam1")->geometry();
     });
-    QTest::mouseClick(buttonOf(session_->window("frmMain"), "cmdBailwood2"), Qt::LeftButton);
+    QTest::mouseClick(buttonOf(run_->session.window("frmMain"), "cmdBailwood2"), Qt::LeftButton);
     QVERIFY(visibleWindow("frmBailwood2"));
     QVERIFY(before.isValid());
 
@@ -228,11 +212,11 @@ void MatchScreenTest::theFirstInningsPlaysToItsEnd() {
         }
         if (clicks < static_cast<int>(rolls.size())) {
             QVERIFY2(button("cmdInn1")->isVisible(), qPrintable(QString::number(clicks)));
-            QCOMPARE(answerer_->count(BoxKind::Message), 0);
+            QCOMPARE(run_->answerer.count(BoxKind::Message), 0);
         }
     }
 
-    const auto& shown = answerer_->shown();
+    const auto& shown = run_->answerer.shown();
     QCOMPARE(shown.size(), std::size_t{3});
     const BoxShown& end = shown[2];
     QCOMPARE(end.kind, BoxKind::Message);
@@ -255,10 +239,10 @@ void MatchScreenTest::theFirstInningsPlaysToItsEnd() {
     QCOMPARE(button("cmdInn2")->text(), QString("Play Tigers's innings."));
 
     // A click that reaches the hidden button bowls nothing.
-    const int rollsTaken = random_->nextCalls;
+    const int rollsTaken = run_->random.nextCalls;
     button("cmdInn1")->click();
-    QCOMPARE(random_->nextCalls, rollsTaken);
-    QCOMPARE(answerer_->shown().size(), std::size_t{3});
+    QCOMPARE(run_->random.nextCalls, rollsTaken);
+    QCOMPARE(run_->answerer.shown().size(), std::size_t{3});
 
     bowl("cmdInn2", {30});
     QCOMPARE(shownTitle(), QString("Bailwood - Now playing Tigers's innings."));
@@ -271,14 +255,14 @@ void MatchScreenTest::theFirstInningsPlaysToItsEnd() {
 void MatchScreenTest::theKeyboardAloneBowls() {
     QVERIFY(openMatch());
     // Space on the focused innings button bowls; Enter closes the end-of-innings box.
-    answerer_->setFallback(BoxAnswer::cancel(), BoxAnswer::enter());
+    run_->answerer.setFallback(BoxAnswer::cancel(), BoxAnswer::enter());
     for (int guard = 0; guard < 20 && button("cmdInn1")->isVisible(); ++guard) {
-        random_->pushRoll(95);
+        run_->random.pushRoll(95);
         button("cmdInn1")->setFocus();
         QTest::keyClick(button("cmdInn1"), Qt::Key_Space);
     }
     QCOMPARE(text("lblWT1"), QString("11"));
-    QCOMPARE(answerer_->count(BoxKind::Message), 1);
+    QCOMPARE(run_->answerer.count(BoxKind::Message), 1);
     QVERIFY(button("cmdInn2")->isVisible());
 }
 
@@ -289,9 +273,9 @@ void MatchScreenTest::aFailedConversionShowsTheErrorBoxAndEnds() {
     auto* screen = static_cast<match::FrmBailwood2*>(match());
     screen->scoreboard().lblTR(1).setCaption("abc");
     bowl("cmdInn1", {95});
-    QCOMPARE(session_->endings(), 1);
-    QCOMPARE(session_->endStatus(), 1);
-    const BoxShown& error = answerer_->shown().back();
+    QCOMPARE(run_->session.endings(), 1);
+    QCOMPARE(run_->session.endStatus(), 1);
+    const BoxShown& error = run_->answerer.shown().back();
     QCOMPARE(error.icon, QMessageBox::Critical);
     QVERIFY(error.text.contains("Type mismatch"));
     QVERIFY(visibleProgramWindows().isEmpty());
@@ -314,15 +298,15 @@ void MatchScreenTest::closingReturnsToTheStartScreen() {
     old->close();
 
     QVERIFY(visibleWindow("frmMain"));
-    QCOMPARE(session_->window("frmBailwood2"), nullptr);
+    QCOMPARE(run_->session.window("frmBailwood2"), nullptr);
     QVERIFY(!old || !old->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(old.isNull());
-    QCOMPARE(session_->endings(), 0);
+    QCOMPARE(run_->session.endings(), 0);
 
     // The next match starts afresh.
     QVERIFY(openMatch("Emus", "Kiwis"));
-    QCOMPARE(answerer_->count(BoxKind::Input), 4);
+    QCOMPARE(run_->answerer.count(BoxKind::Input), 4);
     QCOMPARE(text("lblTeam1"), QString("Emus"));
     QVERIFY(text("lblTR1").isEmpty());
     QVERIFY(text("lblP1R1").isEmpty());

@@ -7,10 +7,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/bailwood2.h"
 #include "runtime/qt/caption_widgets.h"
-#include "tests/support/box_answerer.h"
-#include "tests/support/scripted_runtime.h"
+#include "tests/support/program_run.h"
 
 static void registerIcons() { Q_INIT_RESOURCE(icons); }
 
@@ -42,7 +40,7 @@ class PlayAgainTest : public QObject {
     void neverTwoDialogs();
 
   private:
-    QWidget* window(const char* name) { return session_->window(name); }
+    QWidget* window(const char* name) { return run_->session.window(name); }
     QAbstractButton* button(const char* window, const char* name) {
         return buttonOf(this->window(window), name);
     }
@@ -58,30 +56,20 @@ class PlayAgainTest : public QObject {
     // Presses a dialog button by the given gesture: a click, or its access key.
     void press(const char* name, const QString& how, Qt::Key key);
 
-    std::unique_ptr<ScriptedRandom> random_;
-    std::unique_ptr<WindowSession> session_;
-    std::unique_ptr<BoxAnswerer> answerer_;
+    std::unique_ptr<ProgramRun> run_;
 };
 
-void PlayAgainTest::init() {
-    random_ = std::make_unique<ScriptedRandom>();
-    answerer_ = std::make_unique<BoxAnswerer>();
-    session_ = std::make_unique<WindowSession>(app::Bailwood2Project(), *random_);
-}
+void PlayAgainTest::init() { run_ = std::make_unique<ProgramRun>(); }
 
-void PlayAgainTest::cleanup() {
-    session_.reset();
-    answerer_.reset();
-    random_.reset();
-}
+void PlayAgainTest::cleanup() { run_.reset(); }
 
 void PlayAgainTest::bowl(const char* innings, int roll) {
-    random_->pushRoll(roll);
+    run_->random.pushRoll(roll);
     QTest::mouseClick(button("frmBailwood2", innings), Qt::LeftButton);
 }
 
 void PlayAgainTest::playAMatch(const QString& team1, const QString& team2) {
-    answerer_->names(team1, team2);
+    run_->answerer.names(team1, team2);
     QTest::mouseClick(button("frmMain", "cmdBailwood2"), Qt::LeftButton);
     QVERIFY(visibleWindow("frmBailwood2"));
     playToTheEnd();
@@ -117,7 +105,7 @@ void PlayAgainTest::press(const char* name, const QString& how, Qt::Key key) {
 
 void PlayAgainTest::theResultBoxComesBeforeTheDialog() {
     playAMatch();
-    const auto& shown = answerer_->shown();
+    const auto& shown = run_->answerer.shown();
     QCOMPARE(shown.size(), std::size_t{4});
     const BoxShown& result = shown[3];
     QCOMPARE(result.kind, BoxKind::Message);
@@ -160,15 +148,15 @@ void PlayAgainTest::theResultBoxNamesTheOutcome() {
     QFETCH(QList<int>, second);
     QFETCH(int, secondInningsClicks);
     QFETCH(QString, result);
-    answerer_->names("Lions", "Tigers");
+    run_->answerer.names("Lions", "Tigers");
     QTest::mouseClick(button("frmMain", "cmdBailwood2"), Qt::LeftButton);
     playInnings("cmdInn1", first);
-    const int before = random_->nextCalls;
+    const int before = run_->random.nextCalls;
     playInnings("cmdInn2", second);
 
-    QCOMPARE(random_->nextCalls - before, secondInningsClicks);
-    QCOMPARE(answerer_->count(BoxKind::Message), 2);
-    const BoxShown& box = answerer_->shown().back();
+    QCOMPARE(run_->random.nextCalls - before, secondInningsClicks);
+    QCOMPARE(run_->answerer.count(BoxKind::Message), 2);
+    const BoxShown& box = run_->answerer.shown().back();
     QCOMPARE(box.title, QString("End of Match!"));
     QCOMPARE(box.text, "The match is over!\n" + result + "\n");
     QVERIFY(visibleWindow("frmPlayAgain"));
@@ -186,16 +174,16 @@ void PlayAgainTest::yesStartsAFreshMatch() {
     QPointer<QWidget> oldMatch = window("frmBailwood2");
     QPointer<QWidget> dialog = window("frmPlayAgain");
     bool oldGoneAtFirstBox = false;
-    answerer_->whileOpen([&](const BoxShown& box) {
+    run_->answerer.whileOpen([&](const BoxShown& box) {
         if (box.index == 4) {
             oldGoneAtFirstBox =
                 (!oldMatch || !oldMatch->isVisible()) && (!dialog || !dialog->isVisible());
         }
     });
-    answerer_->names("Emus", "Kiwis");
+    run_->answerer.names("Emus", "Kiwis");
     press("cmdYes", how, Qt::Key_Y);
 
-    const auto& shown = answerer_->shown();
+    const auto& shown = run_->answerer.shown();
     QCOMPARE(shown.size(), std::size_t{6});
     QCOMPARE(shown[4].text, QString("Please Enter the Name of the first team competing?"));
     QCOMPARE(shown[5].text, QString("Please Enter the Name of the second team competing?"));
@@ -223,7 +211,7 @@ void PlayAgainTest::yesStartsAFreshMatch() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(oldMatch.isNull());
     QVERIFY(dialog.isNull());
-    QCOMPARE(session_->endings(), 0);
+    QCOMPARE(run_->session.endings(), 0);
 }
 
 void PlayAgainTest::noReturnsToTheStartScreenWhereItWas_data() {
@@ -247,8 +235,8 @@ void PlayAgainTest::noReturnsToTheStartScreenWhereItWas() {
     QCOMPARE(window("frmBailwood2"), nullptr);
     QCOMPARE(window("frmPlayAgain"), nullptr);
     QCOMPARE(visibleProgramWindows(), QStringList({"frmMain"}));
-    QCOMPARE(answerer_->shown().size(), std::size_t{4});
-    QCOMPARE(session_->endings(), 0);
+    QCOMPARE(run_->answerer.shown().size(), std::size_t{4});
+    QCOMPARE(run_->session.endings(), 0);
 }
 
 void PlayAgainTest::closingTheDialogKeepsTheFinalScoreboard() {
@@ -262,12 +250,12 @@ void PlayAgainTest::closingTheDialogKeepsTheFinalScoreboard() {
     QCOMPARE(text("lblWT1"), QString("11"));
     QCOMPARE(text("lblWT2"), QString("11"));
     QCOMPARE(text("lblTeam1"), QString("Lions"));
-    QCOMPARE(answerer_->shown().size(), std::size_t{4});
+    QCOMPARE(run_->answerer.shown().size(), std::size_t{4});
 
     window("frmBailwood2")->close();
     QCOMPARE(window("frmBailwood2"), nullptr);
     QCOMPARE(visibleProgramWindows(), QStringList({"frmMain"}));
-    QCOMPARE(session_->endings(), 0);
+    QCOMPARE(run_->session.endings(), 0);
 }
 
 void PlayAgainTest::neverTwoDialogs() {
@@ -276,10 +264,10 @@ void PlayAgainTest::neverTwoDialogs() {
     // A click that still reaches a hidden innings button after the end decides nothing.
     button("frmBailwood2", "cmdInn2")->click();
     button("frmBailwood2", "cmdInn1")->click();
-    QCOMPARE(answerer_->shown().size(), std::size_t{4});
+    QCOMPARE(run_->answerer.shown().size(), std::size_t{4});
     QCOMPARE(visibleCount("frmPlayAgain"), 1);
 
-    answerer_->names("Emus", "Kiwis");
+    run_->answerer.names("Emus", "Kiwis");
     press("cmdYes", "click", Qt::Key_Y);
     QVERIFY(visibleWindow("frmBailwood2"));
     playToTheEnd();
