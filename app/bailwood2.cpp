@@ -26,6 +26,7 @@ const rt::qt::ProjectDescription& Bailwood2Project() {
         "Bailwood2",
         "Bailwood 2",
         ":/icons/bailwood2.svg",
+        BAILWOOD_APP_ID,
         {windowClass<FrmMain>(frmMain), windowClass<match::FrmBailwood2>(frmBailwood2),
          windowClass<FrmPlayAgain>(frmPlayAgain)},
         {"modInns1", "modInns2"},

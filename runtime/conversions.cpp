@@ -121,6 +121,33 @@ double convert(std::string_view text, const NumberText& number) {
     return value;
 }
 
+bool readsBackThroughDouble(std::string_view text, float value) {
+    double read = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), read);
+    return static_cast<float>(read) == value;
+}
+
+// The runtime reads every number as a double. The shortest text of a float reads back to it
+// as a float, but read as a double and then narrowed it is rounded twice and, for a few
+// floats, lands on the neighbouring one; those get the fewest digits that do read back.
+std::string floatTextReadableAsDouble(float value, std::string text) {
+    if (!std::isfinite(value) || readsBackThroughDouble(text, value)) {
+        return text;
+    }
+    // Nine significant digits tell every float apart, double rounding or not.
+    constexpr int kDigitsForAnyFloat = 9;
+    std::array<char, 64> buffer{};
+    for (int digits = 1; digits <= kDigitsForAnyFloat; ++digits) {
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                          std::chars_format::general, digits);
+        text.assign(buffer.data(), result.ptr);
+        if (readsBackThroughDouble(text, value)) {
+            break;
+        }
+    }
+    return text;
+}
+
 template <typename T>
 std::string numberText(T value) {
     if (std::isnan(value)) {
@@ -163,7 +190,7 @@ double vbaR8Str(std::string_view text) {
 
 std::string vbaStrI2(std::int16_t value) { return std::to_string(value); }
 
-std::string vbaStrR4(float value) { return numberText(value); }
+std::string vbaStrR4(float value) { return floatTextReadableAsDouble(value, numberText(value)); }
 
 std::string vbaStrR8(double value) { return numberText(value); }
 

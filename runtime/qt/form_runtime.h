@@ -24,8 +24,9 @@ struct WindowClass {
 // its procedure modules, which the runtime only lists.
 struct ProjectDescription {
     std::string name;
-    QString title;     // names the program in the runtime's own error box
-    QString iconPath;  // SVG resource for the application icon
+    QString title;      // names the program in the runtime's own error box
+    QString iconPath;   // SVG resource for the application icon
+    QString desktopId;  // names the installed desktop entry, so desktops match windows to it
     std::vector<WindowClass> windows;
     std::vector<std::string> modules;
 };

@@ -14,6 +14,7 @@ int ThunRTMain(const ProjectDescription& project, int argc, char** argv,
     std::optional<QApplication> ownApplication;
     if (!QApplication::instance()) ownApplication.emplace(argc, argv);
     QApplication::setApplicationName(QString::fromStdString(project.name));
+    QApplication::setDesktopFileName(project.desktopId);
     QApplication::setQuitOnLastWindowClosed(false);
     if (!project.iconPath.isEmpty()) QApplication::setWindowIcon(svgIcon(project.iconPath));
 

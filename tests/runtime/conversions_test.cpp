@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -227,6 +229,35 @@ TEST(NumberText, SinglePrecision) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
         EXPECT_EQ(vbaStrR4(c.value), c.expected);
+    }
+}
+
+TEST(NumberText, SinglePrecisionReadsBackThroughTheDoubleReader) {
+    // 7.038531e-26 is the shortest text of the float 0x15ae43fd, but read as a double and
+    // narrowed it gives 0x15ae43fe: such a float needs one more digit.
+    float twiceRounded = 0.0F;
+    const std::uint32_t bits = 0x15ae43fdU;
+    std::memcpy(&twiceRounded, &bits, sizeof twiceRounded);
+    EXPECT_EQ(vbaStrR4(twiceRounded), "7.0385307e-26");
+    EXPECT_EQ(vbaStrR4(-twiceRounded), "-7.0385307e-26");
+
+    const float values[] = {
+        twiceRounded,
+        -twiceRounded,
+        0.1F,
+        1.0F / 3.0F,
+        2.5F,
+        57.0F,
+        16777216.0F,
+        std::numeric_limits<float>::max(),
+        std::numeric_limits<float>::lowest(),
+        std::numeric_limits<float>::min(),
+        std::numeric_limits<float>::denorm_min(),
+    };
+    for (const float x : values) {
+        const std::string text = vbaStrR4(x);
+        SCOPED_TRACE(text);
+        EXPECT_EQ(static_cast<float>(vbaR8Str(text)), x);
     }
 }
 

@@ -210,6 +210,8 @@ void ProgramTest::closingTheStartScreenEndsWithStatusZero() {
     QVERIFY(closed);
     QCOMPARE(status, 0);
     QVERIFY(visibleProgramWindows().isEmpty());
+    // Desktops match the windows to the installed entry, its name and its icon, by this id.
+    QCOMPARE(QGuiApplication::desktopFileName(), QString("org.bailwood.Bailwood2"));
 }
 
 }  // namespace
