@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QInputDialog>
@@ -150,6 +151,15 @@ void BoxAnswerer::answer(QWidget* box) {
                 click(dialogButton(box, QDialogButtonBox::Ok));
             } else {
                 click(message->button(QMessageBox::Ok));
+            }
+            break;
+        case BoxAnswer::Action::Paste:
+            if (input) {
+                auto* edit = input->findChild<QLineEdit*>();
+                edit->clear();
+                QGuiApplication::clipboard()->setText(reply.text);
+                QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+                click(dialogButton(box, QDialogButtonBox::Ok));
             }
             break;
         case BoxAnswer::Action::Cancel:

@@ -26,6 +26,7 @@ enum class BoxKind { Input, Message, Other };
 struct BoxAnswer {
     enum class Action {
         Type,    // types the text into the input box, then clicks OK
+        Paste,   // pastes the text into the input box from the clipboard, then clicks OK
         Cancel,  // clicks Cancel
         Ok,      // clicks OK
         Enter,   // presses Enter
@@ -35,6 +36,7 @@ struct BoxAnswer {
     QString text;
 
     static BoxAnswer type(QString text) { return {Action::Type, std::move(text)}; }
+    static BoxAnswer paste(QString text) { return {Action::Paste, std::move(text)}; }
     static BoxAnswer cancel() { return {Action::Cancel, {}}; }
     static BoxAnswer ok() { return {Action::Ok, {}}; }
     static BoxAnswer enter() { return {Action::Enter, {}}; }
