@@ -86,7 +86,12 @@ void FormRuntime::end(int status) {
 }
 
 void FormRuntime::handle(const std::function<void()>& handler) {
-    if (ended_) return;
+    if (ended_ || handling_) return;
+    handling_ = true;
+    const struct Done {
+        bool& handling;
+        ~Done() { handling = false; }
+    } done{handling_};
     std::string message;
     try {
         handler();

@@ -50,6 +50,9 @@ class FormRuntime final : public Windows {
 
     // Runs an event handler. A run-time error is reported in the runtime's error box and
     // ends the program with a non-zero status: never a crash, never a silent continuation.
+    // One handler at a time: an event that arrives while a handler waits on its box (a
+    // queued click, an assistive tool's press) is dropped, as the window system drops the
+    // clicks on a window behind a modal box.
     void handle(const std::function<void()>& handler);
 
     // The loaded instance of a window, or nullptr.
@@ -71,6 +74,7 @@ class FormRuntime final : public Windows {
     Runtime runtime_;
     std::map<std::string, Entry, std::less<>> windows_;
     bool ended_ = false;
+    bool handling_ = false;
     int exitStatus_ = 0;
     std::function<void(int)> end_;
 };
