@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QPixmapCache>
 #include <QScreen>
 #include <exception>
 
@@ -13,6 +14,11 @@
 namespace bw::rt::qt {
 
 namespace {
+
+// The style keeps each button face it draws, keyed by the button's palette, and every window
+// loaded anew has palettes of its own: the faces of closed windows would pile up to Qt's
+// 10 MiB limit over a long session. The open windows need a few hundred KiB even at 2x.
+constexpr int kPixmapCacheKiB = 2048;
 
 void centreOnScreen(QWidget& window) {
     // A window sized by its layout has its size only once the layout has run.
@@ -27,6 +33,7 @@ void centreOnScreen(QWidget& window) {
 
 FormRuntime::FormRuntime(const ProjectDescription& project, Random& random, Boxes& boxes)
     : project_(project), runtime_{random, boxes, *this} {
+    QPixmapCache::setCacheLimit(kPixmapCacheKiB);
     for (const WindowClass& windowClass : project.windows) {
         windows_.emplace(windowClass.name, Entry{&windowClass});
     }

@@ -72,6 +72,8 @@ class BoxAnswerer {
     void whileOpen(std::function<void(const BoxShown&)> check) { whileOpen_ = std::move(check); }
 
     const std::vector<BoxShown>& shown() const { return shown_; }
+    // Forgets the boxes shown so far: a long session keeps no record of every box.
+    void forget() { std::vector<BoxShown>().swap(shown_); }
     int count(BoxKind kind) const;
     int unscripted() const;
     std::size_t remaining() const { return script_.size(); }
