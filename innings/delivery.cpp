@@ -1,5 +1,6 @@
 #include "innings/delivery.h"
 
+#include <array>
 #include <limits>
 #include <string>
 
@@ -68,10 +69,21 @@ void outcomeLadder(Scoreboard& sb, int t) {
     }
 }
 
+// The wicket counts 1 to 11 as the scoreboard writes them, made once.
+const std::array<std::string, kPlayers + 1>& wicketTexts() {
+    static const auto texts = [] {
+        std::array<std::string, kPlayers + 1> t;
+        for (int k = 1; k <= kPlayers; ++k) t[k] = vbaStrI2(static_cast<std::int16_t>(k));
+        return t;
+    }();
+    return texts;
+}
+
 // The k-th wicket sends in player k + 1; the eleventh leaves no one in.
 void bringInTheBatsman(Scoreboard& sb, int t) {
+    const auto& wickets = wicketTexts();
     for (int k = 1; k <= kPlayers; ++k) {
-        if (vbaStrCmp(sb.lblWT(t).caption(), vbaStrI2(static_cast<std::int16_t>(k))) != 0) continue;
+        if (vbaStrCmp(sb.lblWT(t).caption(), wickets[k]) != 0) continue;
         for (int n = 1; n <= k; ++n) {
             sb.lblPT(n, t).setFontBold(false);
             sb.lblPR(n, t).setFontBold(false);

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <system_error>
 
 #include "runtime/errors.h"
@@ -121,6 +122,19 @@ double convert(std::string_view text, const NumberText& number) {
     return value;
 }
 
+// Scores, wickets and rolls are short runs of digits: read those directly, as the general
+// conversion would read them (every whole number of up to 15 digits is exact in a double).
+std::optional<double> plainWholeNumber(std::string_view text) {
+    constexpr std::size_t kExactDigits = 15;
+    if (text.empty() || text.size() > kExactDigits) return std::nullopt;
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (!isDigit(c)) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return static_cast<double>(value);
+}
+
 bool readsBackThroughDouble(std::string_view text, float value) {
     double read = 0.0;
     std::from_chars(text.data(), text.data() + text.size(), read);
@@ -131,6 +145,11 @@ bool readsBackThroughDouble(std::string_view text, float value) {
 // as a float, but read as a double and then narrowed it is rounded twice and, for a few
 // floats, lands on the neighbouring one; those get the fewest digits that do read back.
 std::string floatTextReadableAsDouble(float value, std::string text) {
+    // Whole floats below 2^24 are written as their exact digits, which any reading keeps.
+    constexpr float kExactWholeFloats = 16777216.0f;
+    if (std::floor(value) == value && std::fabs(value) < kExactWholeFloats) {
+        return text;
+    }
     if (!std::isfinite(value) || readsBackThroughDouble(text, value)) {
         return text;
     }
@@ -164,6 +183,12 @@ std::string numberText(T value) {
     std::array<char, 512> buffer{};
     char* const first = buffer.data();
     char* const last = buffer.data() + buffer.size();
+    // Whole numbers below 2^53 are exact as integers; written as such they need no rounding.
+    constexpr T kExactWhole = static_cast<T>(1LL << 53);
+    if (std::floor(value) == value && std::fabs(value) < kExactWhole) {
+        const auto result = std::to_chars(first, last, static_cast<std::int64_t>(value));
+        return std::string(first, result.ptr);
+    }
     const auto result = std::floor(value) == value
                             ? std::to_chars(first, last, value, std::chars_format::fixed)
                             : std::to_chars(first, last, value);
@@ -173,6 +198,7 @@ std::string numberText(T value) {
 }  // namespace
 
 double rtcR8ValFromBstr(std::string_view text) {
+    if (const auto whole = plainWholeNumber(text)) return *whole;
     const NumberText number = scanNumber(text, skipBlanks(text, 0));
     if (!number.hasDigit) {
         return 0.0;
@@ -181,6 +207,7 @@ double rtcR8ValFromBstr(std::string_view text) {
 }
 
 double vbaR8Str(std::string_view text) {
+    if (const auto whole = plainWholeNumber(text)) return *whole;
     const NumberText number = scanNumber(text, skipBlanks(text, 0));
     if (!number.hasDigit || skipBlanks(text, number.end) != text.size()) {
         throw RuntimeError::typeMismatch(std::string(text));

@@ -1,6 +1,7 @@
 #include "runtime/qt/caption_widgets.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextLayout>
@@ -14,6 +15,20 @@ namespace {
 QString oneLine(QString text) {
     return text.replace(QLatin1Char('\n'), QLatin1Char(' '))
         .replace(QLatin1Char('\r'), QLatin1Char(' '));
+}
+
+// Measuring a text shapes it anew each time, and the scoreboard measures the same few texts
+// in the same few fonts over and over: a batsman's name and runs go bold and back on every
+// delivery. Widths are kept per font and text; the store is emptied when it grows large.
+int advanceOf(const QFont& font, const QString& text) {
+    constexpr qsizetype kMostKept = 4096;
+    static QHash<QString, int> widths;
+    const QString key = font.key() + QLatin1Char('\n') + text;
+    if (const auto it = widths.constFind(key); it != widths.constEnd()) return *it;
+    if (widths.size() >= kMostKept) widths.clear();
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    widths.insert(key, width);
+    return width;
 }
 
 }  // namespace
@@ -41,7 +56,7 @@ void CaptionLabel::changeEvent(QEvent* event) {
 void CaptionLabel::fit() {
     const QString line = oneLine(caption_);
     const QFontMetrics metrics(font());
-    const bool fits = line == caption_ && metrics.horizontalAdvance(line) <= width();
+    const bool fits = line == caption_ && advanceOf(font(), line) <= width();
     setText(fits ? caption_ : metrics.elidedText(line, Qt::ElideRight, width()));
     setToolTip(fits ? QString() : caption_);
 }

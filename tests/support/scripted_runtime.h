@@ -69,7 +69,10 @@ class RecordingWindows final : public rt::Windows {
 
   private:
     void record(const char* op, std::string_view w) {
-        calls.push_back(op + (" " + std::string(w)));
+        std::string call(op);
+        call += ' ';
+        call += w;
+        calls.push_back(std::move(call));
     }
 };
 
