@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QWidget window;
     window.setObjectName("window");
+    // As large as the start screen with its menu bar, so both paint as many pixels.
+    window.resize(218, 88);
     QPushButton button("&Play", &window);
     window.show();
     return QApplication::exec();

@@ -232,7 +232,11 @@ std::string vbaStrCat(std::string_view a, std::string_view b) {
 }
 
 std::string vbaStrCat(std::initializer_list<std::string_view> pieces) {
+    // One allocation for the whole text: captions are joined on every delivery.
+    std::size_t size = 0;
+    for (std::string_view piece : pieces) size += piece.size();
     std::string text;
+    text.reserve(size);
     for (std::string_view piece : pieces) text += piece;
     return text;
 }

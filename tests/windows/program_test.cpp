@@ -194,9 +194,13 @@ void ProgramTest::aSeededSessionPlaysToItsEnd() {
 
 void ProgramTest::closingTheStartScreenEndsWithStatusZero() {
     bool closed = false;
+    QList<QSize> iconSizes;
     QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&closed] {
-        if (QWidget* start = visibleWindow("frmMain"); start && !closed) {
+    QObject::connect(&closer, &QTimer::timeout, [&closed, &iconSizes] {
+        // The program's icon comes once the start screen has painted.
+        if (QWidget* start = visibleWindow("frmMain");
+            start && !closed && !QApplication::windowIcon().isNull()) {
+            iconSizes = start->windowIcon().availableSizes();
             closed = true;
             start->close();
         }
@@ -210,6 +214,7 @@ void ProgramTest::closingTheStartScreenEndsWithStatusZero() {
     QVERIFY(closed);
     QCOMPARE(status, 0);
     QVERIFY(visibleProgramWindows().isEmpty());
+    QCOMPARE(iconSizes, QList<QSize>({{16, 16}, {32, 32}, {48, 48}, {256, 256}}));
     // Desktops match the windows to the installed entry, its name and its icon, by this id.
     QCOMPARE(QGuiApplication::desktopFileName(), QString("org.bailwood.Bailwood2"));
 }
