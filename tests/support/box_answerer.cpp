@@ -204,6 +204,12 @@ int visibleCount(const QString& name) {
     return n;
 }
 
+int topLevelCount(const QString& name) {
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) n += w->objectName() == name ? 1 : 0;
+    return n;
+}
+
 QStringList visibleProgramWindows() {
     QStringList names;
     for (const QString& name : kProgramWindows) {

@@ -117,6 +117,8 @@ class WindowSession {
 QWidget* visibleWindow(const QString& name);
 // How many top-level widgets of that object name are visible.
 int visibleCount(const QString& name);
+// How many top-level widgets of that object name exist, shown or not: a window unloaded is gone.
+int topLevelCount(const QString& name);
 // Object names of the visible program windows (frmMain, frmBailwood2, frmPlayAgain).
 QStringList visibleProgramWindows();
 // The child button of that object name, or nullptr.

@@ -55,12 +55,6 @@ int runsOf(int roll) {
     return 6;
 }
 
-int topLevelCount(const QString& name) {
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) n += w->objectName() == name ? 1 : 0;
-    return n;
-}
-
 class LongSessionTest : public QObject {
     Q_OBJECT
 

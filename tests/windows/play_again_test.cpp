@@ -15,12 +15,6 @@ static void registerIcons() { Q_INIT_RESOURCE(icons); }
 namespace bw::testing {
 namespace {
 
-int topLevelCount(const QString& name) {
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) n += w->objectName() == name ? 1 : 0;
-    return n;
-}
-
 class PlayAgainTest : public QObject {
     Q_OBJECT
 
