@@ -33,16 +33,16 @@ ScoreboardInvariants::TeamState ScoreboardInvariants::stateOf(int t) {
 
 std::string ScoreboardInvariants::afterClick() {
     ++clicks_;
+    const std::array<TeamState, 2> now = {stateOf(1), stateOf(2)};
     std::string broken;
-    checkTeam(1, broken);
-    checkTeam(2, broken);
+    checkTeam(1, now[0], broken);
+    checkTeam(2, now[1], broken);
     checkButtons(broken);
-    before_ = {stateOf(1), stateOf(2)};
+    before_ = now;
     return broken.empty() ? broken : "after click " + std::to_string(clicks_) + ":\n" + broken;
 }
 
-void ScoreboardInvariants::checkTeam(int t, std::string& broken) {
-    const TeamState now = stateOf(t);
+void ScoreboardInvariants::checkTeam(int t, const TeamState& now, std::string& broken) {
     const TeamState& was = before_[t - 1];
     const bool batted = sb_.lblPT(1, t).visible();
     const int wickets = static_cast<int>(now.wickets);

@@ -25,7 +25,7 @@ class ScoreboardInvariants {
         std::array<double, match::Scoreboard::kPlayers> runs{};
     };
     TeamState stateOf(int t);
-    void checkTeam(int t, std::string& broken);
+    void checkTeam(int t, const TeamState& now, std::string& broken);
     void checkButtons(std::string& broken);
 
     match::Scoreboard& sb_;
