@@ -55,9 +55,8 @@ void CaptionLabel::changeEvent(QEvent* event) {
 
 void CaptionLabel::fit() {
     const QString line = oneLine(caption_);
-    const QFontMetrics metrics(font());
     const bool fits = line == caption_ && advanceOf(font(), line) <= width();
-    setText(fits ? caption_ : metrics.elidedText(line, Qt::ElideRight, width()));
+    setText(fits ? caption_ : QFontMetrics(font()).elidedText(line, Qt::ElideRight, width()));
     setToolTip(fits ? QString() : caption_);
 }
 
