@@ -20,13 +20,11 @@ class ScoreboardInvariants {
     std::string afterClick();
 
   private:
-    struct TeamState {
-        double wickets = 0;
-        std::array<double, match::Scoreboard::kPlayers> runs{};
-    };
+    // The wickets, then the runs of players 1 to 11, as the captions show them.
+    using TeamState = std::array<double, match::Scoreboard::kPlayers + 1>;
     TeamState stateOf(int t);
-    void checkTeam(int t, const TeamState& now, std::string& broken);
-    void checkButtons(std::string& broken);
+    std::string checkTeam(int t, const TeamState& now);
+    std::string checkButtons();
 
     match::Scoreboard& sb_;
     std::array<TeamState, 2> before_;

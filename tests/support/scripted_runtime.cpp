@@ -1,7 +1,5 @@
 #include "tests/support/scripted_runtime.h"
 
-#include <algorithm>
-
 namespace bw::testing {
 
 float ScriptedRandom::rtcRandomNext() {
@@ -20,15 +18,10 @@ void ScriptedBoxes::rtcMsgBox(const std::string& prompt, int buttons, const std:
 
 std::string ScriptedBoxes::rtcInputBox(const std::string& prompt, const std::string& title) {
     inputs.push_back({prompt, title});
-    if (whileAsked) whileAsked(inputs.back());
     if (answers.empty()) return {};
     std::string answer = std::move(answers.front());
     answers.pop_front();
     return answer;
-}
-
-int RecordingWindows::count(const std::string& call) const {
-    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
 }
 
 }  // namespace bw::testing

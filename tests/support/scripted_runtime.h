@@ -14,11 +14,9 @@ namespace bw::testing {
 // Returns the queued values of x in order; once they run out, keeps returning the last one.
 class ScriptedRandom final : public rt::Random {
   public:
-    ScriptedRandom() = default;
-    explicit ScriptedRandom(std::deque<float> values) : values_(std::move(values)) {}
-    void push(float x) { values_.push_back(x); }
     // The x that gives roll r (1..100).
     static float forRoll(int r) { return (static_cast<float>(r) - 0.5f) / 100.0f; }
+    void push(float x) { values_.push_back(x); }
     void pushRoll(int r) { push(forRoll(r)); }
     void rtcRandomize() override { ++randomizeCalls; }
     float rtcRandomNext() override;
@@ -49,8 +47,6 @@ class ScriptedBoxes final : public rt::Boxes {
     std::vector<InputBoxShown> inputs;
     // Called while a message box is open, to look at the state at that moment.
     std::function<void(const MessageBoxShown&)> whileOpen;
-    // Called while an input box is open.
-    std::function<void(const InputBoxShown&)> whileAsked;
 
     void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) override;
     std::string rtcInputBox(const std::string& prompt, const std::string& title) override;
@@ -60,20 +56,11 @@ class ScriptedBoxes final : public rt::Boxes {
 class RecordingWindows final : public rt::Windows {
   public:
     std::vector<std::string> calls;
-    void Load(std::string_view w) override { record("Load", w); }
-    void Show(std::string_view w) override { record("Show", w); }
-    void Hide(std::string_view w) override { record("Hide", w); }
-    void Unload(std::string_view w) override { record("Unload", w); }
+    void Load(std::string_view w) override { calls.push_back("Load " + std::string(w)); }
+    void Show(std::string_view w) override { calls.push_back("Show " + std::string(w)); }
+    void Hide(std::string_view w) override { calls.push_back("Hide " + std::string(w)); }
+    void Unload(std::string_view w) override { calls.push_back("Unload " + std::string(w)); }
     void vbaEnd() override { calls.emplace_back("vbaEnd"); }
-    int count(const std::string& call) const;
-
-  private:
-    void record(const char* op, std::string_view w) {
-        std::string call(op);
-        call += ' ';
-        call += w;
-        calls.push_back(std::move(call));
-    }
 };
 
 // The three together, as the match logic receives them.
