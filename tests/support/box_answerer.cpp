@@ -2,11 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWindow>
@@ -20,52 +17,28 @@ namespace bw::testing {
 namespace {
 
 const QStringList kProgramWindows = {"frmMain", "frmBailwood2", "frmPlayAgain"};
+constexpr int kStuckPolls = 400;  // two seconds
 
-QString shownTitle(QWidget* box) {
-    return box->windowHandle() ? box->windowHandle()->title() : box->windowTitle();
+int countTopLevel(const QString& name, bool visibleOnly) {
+    const auto widgets = QApplication::topLevelWidgets();
+    return static_cast<int>(std::count_if(widgets.begin(), widgets.end(), [&](QWidget* w) {
+        return w->objectName() == name && (!visibleOnly || w->isVisible());
+    }));
 }
 
-bool isPlainAscii(const QString& text) {
-    for (QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() > 0x7e) return false;
-    }
-    return true;
-}
-
-QAbstractButton* dialogButton(QWidget* box, QDialogButtonBox::StandardButton which) {
+void click(QWidget* box, QDialogButtonBox::StandardButton which) {
     for (auto* buttons : box->findChildren<QDialogButtonBox*>()) {
-        if (QAbstractButton* b = buttons->button(which)) return b;
-    }
-    return nullptr;
-}
-
-void click(QAbstractButton* button) {
-    if (button) QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void pressEnter(QWidget* box) {
-    QWidget* focus = QApplication::focusWidget();
-    const bool inBox = focus && (focus == box || box->isAncestorOf(focus));
-    QTest::keyClick(inBox ? focus : box, Qt::Key_Return);
-}
-
-void dismiss(QWidget* box) {
-    if (auto* dialog = qobject_cast<QDialog*>(box)) {
-        dialog->reject();
-    } else {
-        box->close();
+        if (QAbstractButton* b = buttons->button(which)) QTest::mouseClick(b, Qt::LeftButton);
     }
 }
 
 }  // namespace
 
-BoxAnswerer::BoxAnswerer(std::initializer_list<BoxAnswer> script) : script_(script) {
+BoxAnswerer::BoxAnswerer() {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
     timer_.start();
 }
-
-BoxAnswerer::~BoxAnswerer() { timer_.stop(); }
 
 void BoxAnswerer::names(const QString& team1, const QString& team2) {
     add(BoxAnswer::type(team1));
@@ -82,95 +55,69 @@ int BoxAnswerer::count(BoxKind kind) const {
                                           [kind](const BoxShown& s) { return s.kind == kind; }));
 }
 
-int BoxAnswerer::unscripted() const {
-    return static_cast<int>(
-        std::count_if(shown_.begin(), shown_.end(), [](const BoxShown& s) { return !s.scripted; }));
-}
-
 void BoxAnswerer::poll() {
     QWidget* box = QApplication::activeModalWidget();
     if (!box || !box->isVisible()) return;
     // A box already answered may still be closing when the timer fires again; one that
     // stays open ignored its answer, and would hang the test.
-    if (box == answered_.data()) {
-        if (++pollsSinceAnswer_ == kStuckPolls) {
-            QTest::qFail("a box stayed open after it was answered", __FILE__, __LINE__);
-            dismiss(box);
-        }
-        return;
+    if (box != answered_.data()) {
+        pollsSinceAnswer_ = 0;
+        answer(box);
+    } else if (++pollsSinceAnswer_ == kStuckPolls) {
+        QTest::qFail("a box stayed open after it was answered", __FILE__, __LINE__);
+        box->close();
     }
-    pollsSinceAnswer_ = 0;
-    answer(box);
 }
 
 void BoxAnswerer::answer(QWidget* box) {
     BoxShown seen;
     seen.index = static_cast<int>(shown_.size());
-    seen.title = shownTitle(box);
+    seen.title = box->windowHandle()->title();
     seen.windowsVisible = visibleProgramWindows();
     auto* input = qobject_cast<QInputDialog*>(box);
-    auto* message = qobject_cast<QMessageBox*>(box);
     if (input) {
         seen.kind = BoxKind::Input;
         seen.text = input->labelText();
-        for (QLabel* label : input->findChildren<QLabel*>()) {
-            if (label->text() == seen.text) seen.textFormat = label->textFormat();
-        }
-    } else if (message) {
-        seen.kind = BoxKind::Message;
+    } else if (auto* message = qobject_cast<QMessageBox*>(box)) {
         seen.text = message->text();
         seen.textFormat = message->textFormat();
         seen.icon = message->icon();
     }
-
-    BoxAnswer reply = seen.kind == BoxKind::Input ? inputFallback_ : messageFallback_;
-    if (!script_.empty() && seen.kind != BoxKind::Other) {
+    BoxAnswer reply = input ? inputFallback_ : messageFallback_;
+    if (!script_.empty()) {
         reply = std::move(script_.front());
         script_.pop_front();
-    } else {
-        seen.scripted = false;
     }
     shown_.push_back(seen);
     if (whileOpen_) whileOpen_(shown_.back());
-
     answered_ = box;
-    if (seen.kind == BoxKind::Other) {
-        dismiss(box);
-        return;
-    }
+
     switch (reply.action) {
         case BoxAnswer::Action::Type:
             if (input) {
+                // Typed as keys where a keyboard has them, else set as an input method would.
                 auto* edit = input->findChild<QLineEdit*>();
                 edit->clear();
-                if (isPlainAscii(reply.text)) {
+                const bool keyable = reply.text.size() < 100 &&
+                                     std::all_of(reply.text.begin(), reply.text.end(), [](QChar c) {
+                                         return c.unicode() >= 0x20 && c.unicode() < 0x7f;
+                                     });
+                if (keyable) {
                     QTest::keyClicks(edit, reply.text);
                 } else {
                     input->setTextValue(reply.text);
                 }
-                click(dialogButton(box, QDialogButtonBox::Ok));
-            } else {
-                click(message->button(QMessageBox::Ok));
+                click(box, QDialogButtonBox::Ok);
+                break;
             }
+            [[fallthrough]];
+        case BoxAnswer::Action::Enter: {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus && box->isAncestorOf(focus) ? focus : box, Qt::Key_Return);
             break;
-        case BoxAnswer::Action::Paste:
-            if (input) {
-                auto* edit = input->findChild<QLineEdit*>();
-                edit->clear();
-                QGuiApplication::clipboard()->setText(reply.text);
-                QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-                click(dialogButton(box, QDialogButtonBox::Ok));
-            }
-            break;
+        }
         case BoxAnswer::Action::Cancel:
-            click(dialogButton(box, QDialogButtonBox::Cancel));
-            break;
-        case BoxAnswer::Action::Ok:
-            click(message ? message->button(QMessageBox::Ok)
-                          : dialogButton(box, QDialogButtonBox::Ok));
-            break;
-        case BoxAnswer::Action::Enter:
-            pressEnter(box);
+            click(box, QDialogButtonBox::Cancel);
             break;
         case BoxAnswer::Action::Close:
             box->close();
@@ -196,19 +143,9 @@ QWidget* visibleWindow(const QString& name) {
     return nullptr;
 }
 
-int visibleCount(const QString& name) {
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name && w->isVisible()) ++n;
-    }
-    return n;
-}
+int visibleCount(const QString& name) { return countTopLevel(name, true); }
 
-int topLevelCount(const QString& name) {
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) n += w->objectName() == name ? 1 : 0;
-    return n;
-}
+int topLevelCount(const QString& name) { return countTopLevel(name, false); }
 
 QStringList visibleProgramWindows() {
     QStringList names;

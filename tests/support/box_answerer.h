@@ -21,24 +21,15 @@ class QWidget;
 // the click that opened it: a timer polls for the active modal widget instead.
 namespace bw::testing {
 
-enum class BoxKind { Input, Message, Other };
+enum class BoxKind { Input, Message };
 
 struct BoxAnswer {
-    enum class Action {
-        Type,    // types the text into the input box, then clicks OK
-        Paste,   // pastes the text into the input box from the clipboard, then clicks OK
-        Cancel,  // clicks Cancel
-        Ok,      // clicks OK
-        Enter,   // presses Enter
-        Close,   // the box's close button
-    };
+    enum class Action { Type, Cancel, Enter, Close };
     Action action;
-    QString text;
+    QString text;  // typed into an input box before OK
 
     static BoxAnswer type(QString text) { return {Action::Type, std::move(text)}; }
-    static BoxAnswer paste(QString text) { return {Action::Paste, std::move(text)}; }
     static BoxAnswer cancel() { return {Action::Cancel, {}}; }
-    static BoxAnswer ok() { return {Action::Ok, {}}; }
     static BoxAnswer enter() { return {Action::Enter, {}}; }
     static BoxAnswer close() { return {Action::Close, {}}; }
 };
@@ -46,20 +37,17 @@ struct BoxAnswer {
 // What a box showed while it was open.
 struct BoxShown {
     int index = 0;  // 0 for the first box answered
-    BoxKind kind = BoxKind::Other;
+    BoxKind kind = BoxKind::Message;
     QString title;  // as the window system shows it
     QString text;   // the prompt of an input box, the text of a message box
     Qt::TextFormat textFormat = Qt::AutoText;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;  // message boxes only
-    // Object names of the program's top-level windows visible behind the box.
-    QStringList windowsVisible;
-    bool scripted = true;  // false when answered by the fallback
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList windowsVisible;  // the program's windows visible behind the box
 };
 
 class BoxAnswerer {
   public:
-    explicit BoxAnswerer(std::initializer_list<BoxAnswer> script = {});
-    ~BoxAnswerer();
+    BoxAnswerer();
     BoxAnswerer(const BoxAnswerer&) = delete;
     BoxAnswerer& operator=(const BoxAnswerer&) = delete;
 
@@ -75,8 +63,6 @@ class BoxAnswerer {
     // Forgets the boxes shown so far: a long session keeps no record of every box.
     void forget() { std::vector<BoxShown>().swap(shown_); }
     int count(BoxKind kind) const;
-    int unscripted() const;
-    std::size_t remaining() const { return script_.size(); }
 
   private:
     void poll();
@@ -89,7 +75,6 @@ class BoxAnswerer {
     std::function<void(const BoxShown&)> whileOpen_;
     std::vector<BoxShown> shown_;
     QPointer<QWidget> answered_;
-    static constexpr int kStuckPolls = 400;  // two seconds
     int pollsSinceAnswer_ = 0;
 };
 
@@ -99,7 +84,6 @@ class WindowSession {
   public:
     WindowSession(const rt::qt::ProjectDescription& project, rt::Random& random);
 
-    rt::qt::FormRuntime& forms() { return forms_; }
     // The loaded instance of a window, or nullptr.
     QWidget* window(std::string_view name);
     // How often the program ended, and with what status the last time.
@@ -115,9 +99,9 @@ class WindowSession {
 
 // The program's top-level window of that object name if it is visible, else nullptr.
 QWidget* visibleWindow(const QString& name);
-// How many top-level widgets of that object name are visible.
+// How many top-level widgets of that object name are visible, or exist at all: a window
+// unloaded is gone.
 int visibleCount(const QString& name);
-// How many top-level widgets of that object name exist, shown or not: a window unloaded is gone.
 int topLevelCount(const QString& name);
 // Object names of the visible program windows (frmMain, frmBailwood2, frmPlayAgain).
 QStringList visibleProgramWindows();

@@ -1,18 +1,92 @@
 #include "tests/support/program_run.h"
 
 #include <QAbstractButton>
+#include <QWindow>
 #include <QtTest>
 
 #include "app/bailwood2.h"
+#include "match/view/frm_bailwood2.h"
+#include "runtime/qt/caption_widgets.h"
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void registerIcons() { Q_INIT_RESOURCE(icons); }
 
 namespace bw::testing {
 
-ProgramRun::ProgramRun() : session(app::Bailwood2Project(), random) {}
+namespace {
 
-QWidget* ProgramRun::openMatch(const QString& team1, const QString& team2) {
+constexpr int kWicket = 95;
+
+QString captionOf(const QWidget* widget) {
+    if (auto* label = dynamic_cast<const rt::qt::CaptionLabel*>(widget)) return label->caption();
+    if (auto* button = dynamic_cast<const rt::qt::CaptionButton*>(widget)) return button->caption();
+    return {};
+}
+
+}  // namespace
+
+ProgramRun::ProgramRun() : session((registerIcons(), app::Bailwood2Project()), random) {}
+
+match::FrmBailwood2* ProgramRun::match() {
+    return static_cast<match::FrmBailwood2*>(window("frmBailwood2"));
+}
+
+QAbstractButton* ProgramRun::button(std::string_view window, const char* name) {
+    return buttonOf(this->window(window), name);
+}
+
+match::FrmBailwood2* ProgramRun::openMatch(const QString& team1, const QString& team2) {
     answerer.names(team1, team2);
-    QTest::mouseClick(buttonOf(window("frmMain"), "cmdBailwood2"), Qt::LeftButton);
-    return visibleWindow("frmBailwood2");
+    QTest::mouseClick(button("frmMain", "cmdBailwood2"), Qt::LeftButton);
+    return visibleWindow("frmBailwood2") ? match() : nullptr;
+}
+
+void ProgramRun::bowl(std::initializer_list<int> rolls) {
+    for (int roll : rolls) {
+        QAbstractButton* innings = button("frmBailwood2", "cmdInn1");
+        if (!innings->isVisible()) innings = button("frmBailwood2", "cmdInn2");
+        QVERIFY2(innings->isVisible(), "no innings button to click");
+        random.pushRoll(roll);
+        QTest::mouseClick(innings, Qt::LeftButton);
+        if (!match()) return;  // the click ended the match and a box answer closed the screen
+        const QString differences = mirror();
+        QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    }
+}
+
+void ProgramRun::playInnings(std::initializer_list<int> rolls) {
+    bowl(rolls);
+    const char* innings = match()->scoreboard().cmdInn(1).visible() ? "cmdInn1" : "cmdInn2";
+    for (int guard = 0; guard < 20 && match() && button("frmBailwood2", innings)->isVisible();
+         ++guard)
+        bowl({kWicket});
+}
+
+QString ProgramRun::caption(const char* control) {
+    return captionOf(match()->findChild<QWidget*>(control));
+}
+
+QString ProgramRun::mirror() {
+    match::FrmBailwood2* screen = match();
+    QString differences;
+    const auto differ = [&](const std::string& name, const char* what) {
+        differences += QString::fromStdString(name) + ": " + what + "\n";
+    };
+    for (const match::Control& control : screen->scoreboard().controls()) {
+        auto* widget = screen->findChild<QWidget*>(QString::fromStdString(control.name()));
+        if (!widget) {
+            differ(control.name(), "no widget");
+            continue;
+        }
+        if (captionOf(widget) != QString::fromStdString(control.caption()))
+            differ(control.name(), "caption");
+        if (widget->isVisibleTo(screen) != control.visible()) differ(control.name(), "visible");
+        if (widget->font().bold() != control.fontBold()) differ(control.name(), "bold");
+    }
+    if (screen->windowHandle() && screen->windowHandle()->title() !=
+                                      QString::fromStdString(screen->scoreboard().windowCaption()))
+        differ("window", "title");
+    return differences;
 }
 
 }  // namespace bw::testing

@@ -1,12 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 #include <string_view>
 
 #include "tests/support/box_answerer.h"
 #include "tests/support/scripted_runtime.h"
 
+class QAbstractButton;
 class QWidget;
+
+namespace bw::match {
+class FrmBailwood2;
+}
 
 namespace bw::testing {
 
@@ -15,9 +21,22 @@ namespace bw::testing {
 struct ProgramRun {
     ProgramRun();
 
-    // Clicks the start screen's button and types the two names; the match screen if shown.
-    QWidget* openMatch(const QString& team1 = "Lions", const QString& team2 = "Tigers");
     QWidget* window(std::string_view name) { return session.window(name); }
+    match::FrmBailwood2* match();
+    // The child button of that name on a loaded window, or nullptr.
+    QAbstractButton* button(std::string_view window, const char* name);
+    // Clicks the start screen's button and types the two names; the match screen if shown.
+    match::FrmBailwood2* openMatch(const QString& team1 = "Lions", const QString& team2 = "Tigers");
+    // One click of the innings button in play for each roll; after each click every widget
+    // must still show exactly what its control in the model holds.
+    void bowl(std::initializer_list<int> rolls);
+    // The given rolls, then wickets until the innings button in play hides.
+    void playInnings(std::initializer_list<int> rolls = {});
+    // The caption of a control of the match screen as the widget holds it.
+    QString caption(const char* control);
+    // "" when every widget of the match screen, and its title, mirrors the model; else the
+    // differences, one line each.
+    QString mirror();
 
     ScriptedRandom random;
     BoxAnswerer answerer;

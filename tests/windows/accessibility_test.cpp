@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "match/view/frm_bailwood2.h"
 #include "tests/support/program_run.h"
 
 static void registerIcons() { Q_INIT_RESOURCE(icons); }
@@ -30,7 +31,6 @@ class AccessibilityTest : public QObject {
 
     void theTreeNamesEveryShownControl();
     void pressingTheButtonThroughTheTreeBowls();
-    void theKeyboardAlonePlaysAMatch();
 
   private:
     QWidget* openMatch() { return run_->openMatch(); }
@@ -117,22 +117,6 @@ void AccessibilityTest::pressingTheButtonThroughTheTreeBowls() {
         QAccessibleActionInterface::pressAction()));
     button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(tree().at("lblP1R1").value, QString("2, batting"));
-}
-
-void AccessibilityTest::theKeyboardAlonePlaysAMatch() {
-    QVERIFY(openMatch());
-    // Every box is answered with Enter; every delivery is Space on whatever has the focus.
-    run_->answerer.setFallback(BoxAnswer::cancel(), BoxAnswer::enter());
-    run_->random.pushRoll(95);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(buttonOf(match(), "cmdInn1")));
-    for (int guard = 0; guard < 11; ++guard)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(run_->answerer.count(BoxKind::Message), 1);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(buttonOf(match(), "cmdInn2")));
-    for (int guard = 0; guard < 11; ++guard)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(run_->answerer.count(BoxKind::Message), 2);
-    QTRY_VERIFY(visibleWindow("frmPlayAgain"));
 }
 
 }  // namespace

@@ -1,0 +1,329 @@
+// The windows used roughly: team names of every awkward kind, storms of clicks, and closing
+// any window or box at any moment of a match.
+#include <QApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QWindow>
+#include <QtTest>
+#include <memory>
+
+#include "match/view/frm_bailwood2.h"
+#include "runtime/qt/caption_widgets.h"
+#include "tests/support/program_run.h"
+
+namespace bw::testing {
+namespace {
+
+constexpr int kStorm = 2000;
+constexpr int kWicket = 95;
+
+// Half as queued calls of click(), half as posted presses and releases of the mouse.
+void queueClicks(QAbstractButton* button, int clicks) {
+    const QPointF centre = QRectF(button->rect()).center();
+    for (int i = 0; i < clicks; ++i) {
+        if (i % 2 == 0) {
+            QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
+            continue;
+        }
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QCoreApplication::postEvent(
+                button,
+                new QMouseEvent(type, centre, button->mapToGlobal(centre), Qt::LeftButton,
+                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                Qt::NoModifier));
+        }
+    }
+}
+
+// The moments of a match, in the order they come.
+enum class Stage {
+    StartScreen,
+    FirstNameBox,
+    SecondNameBox,
+    FirstInnings,
+    TargetBox,
+    SecondInnings,
+    ResultBox,
+    PlayAgain,
+    PlayAgainClosed,
+    StartScreenAgain,
+};
+
+// The box open at a stage, counted from the first name box; -1 when none is.
+int boxAt(Stage stage) {
+    switch (stage) {
+        case Stage::FirstNameBox:
+            return 0;
+        case Stage::SecondNameBox:
+            return 1;
+        case Stage::TargetBox:
+            return 2;
+        case Stage::ResultBox:
+            return 3;
+        default:
+            return -1;
+    }
+}
+
+const QString kTheBox = "the box";
+
+// The close button as the window system delivers it, which holds it back from a window behind
+// a modal box; then a close from within the program, which nothing holds back.
+void closeWindow(const QString& name) {
+    QWidget* window = visibleWindow(name);
+    QVERIFY2(window, qPrintable(name + " is not shown"));
+    QPointer<QWidget> guard = window;
+    window->windowHandle()->close();
+    if (guard && guard->isVisible()) guard->close();
+}
+
+class HostileUseTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { run_ = std::make_unique<ProgramRun>(); }
+    void cleanup() { run_.reset(); }
+
+    void aWholeMatchShowsTheNamesLiterally_data();
+    void aWholeMatchShowsTheNamesLiterally();
+    void clickingOnAndOnBowlsOnlyTheDeliveriesOfEachInnings();
+    void stormsNeverBowlBehindABoxNorRepeatTheEnd();
+    void closingLeavesTheProgramSound_data();
+    void closingLeavesTheProgramSound();
+
+  private:
+    QAbstractButton* innings(int t) {
+        return run_->button("frmBailwood2", t == 1 ? "cmdInn1" : "cmdInn2");
+    }
+    void playTo(Stage stage);
+    void checkSound();
+
+    std::unique_ptr<ProgramRun> run_;
+};
+
+void HostileUseTest::aWholeMatchShowsTheNamesLiterally_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blanks only") << QString("   ");
+    QTest::newRow("10,000 characters") << QString("Wanderers ").repeated(1000);
+    QTest::newRow("emoji") << QString::fromUtf8("\U0001F3CF Bats \U0001F981");
+    QTest::newRow("combining marks") << QString::fromUtf8("Zoe\u0308 Ma\u0301laga");
+    QTest::newRow("right to left") << QString::fromUtf8("أسود لاهور");
+    QTest::newRow("image markup") << QString("<img src=x>");
+    QTest::newRow("ampersands") << QString("&&");
+    QTest::newRow("placeholder") << QString("%1");
+    QTest::newRow("tab and line breaks") << QString("Red\tNorth\nSouth\r\nEast");
+}
+
+void HostileUseTest::aWholeMatchShowsTheNamesLiterally() {
+    QFETCH(QString, name);
+    const QString other = name + "2";
+    run_->answerer.names(name, other);
+    // Every control's bounds while the names are still being asked for.
+    QHash<QString, QRect> bounds;
+    run_->answerer.whileOpen([&](const BoxShown& box) {
+        if (box.index != 0 || !run_->match()) return;
+        for (QWidget* child : run_->match()->findChildren<QWidget*>(QRegularExpression(".")))
+            bounds[child->objectName()] = child->geometry();
+    });
+    QTest::mouseClick(run_->button("frmMain", "cmdBailwood2"), Qt::LeftButton);
+    QWidget* match = run_->match();
+    QVERIFY(match && !bounds.isEmpty());
+
+    // Labels hold the whole name as plain text on one line; what they cannot show is elided,
+    // and then the tooltip holds it all.
+    for (const char* team : {"lblTeam1", "lblTeam2"}) {
+        auto* label = match->findChild<QLabel*>(team);
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        const QString caption = run_->caption(team);
+        const QString line = QString(caption).replace('\n', ' ').replace('\r', ' ');
+        if (label->text() != line) QVERIFY(line.startsWith(label->text().chopped(1)));
+        QCOMPARE(label->toolTip(), label->text() == caption ? QString() : caption);
+    }
+    QCOMPARE(run_->caption("lblTeam1"), name);
+    QCOMPARE(run_->caption("cmdInn1"), "Play " + name + "'s innings.");
+    QVERIFY(QKeySequence::mnemonic(innings(1)->text()).isEmpty());
+
+    run_->playInnings({82});
+    QCOMPARE(match->windowHandle()->title(), "Bailwood - Now playing " + name + "'s innings.");
+    QVERIFY(QKeySequence::mnemonic(innings(2)->text()).isEmpty());
+    run_->playInnings();
+    QCOMPARE(match->windowHandle()->title(), "Bailwood - Now playing " + other + "'s innings.");
+
+    const auto& shown = run_->answerer.shown();
+    QCOMPARE(shown.size(), std::size_t{4});
+    QCOMPARE(shown[2].title, "End of " + name + "'s Innings");
+    QCOMPARE(shown[2].text, "That's the end of " + name + "'s innings. " + other +
+                                " needs 7 runs to win. Can " + other + " beat them?");
+    QCOMPARE(shown[3].text,
+             "The match is over!\n" + name + " has beaten " + other + " by 6 runs.\n");
+    match->grab();
+    for (QWidget* child : match->findChildren<QWidget*>(QRegularExpression(".")))
+        QCOMPARE(child->geometry(), bounds.value(child->objectName()));
+}
+
+void HostileUseTest::clickingOnAndOnBowlsOnlyTheDeliveriesOfEachInnings() {
+    QVERIFY(run_->openMatch());
+    run_->random.pushRoll(kWicket);
+    for (int t = 1; t <= 2; ++t) {
+        for (int i = 0; i < kStorm; ++i) QTest::mouseClick(innings(t), Qt::LeftButton);
+        QCOMPARE(run_->random.nextCalls, 11 * t);
+        QCOMPARE(run_->answerer.count(BoxKind::Message), t);
+        QVERIFY2(run_->mirror().isEmpty(), qPrintable(run_->mirror()));
+    }
+    QCOMPARE(visibleCount("frmPlayAgain"), 1);
+}
+
+void HostileUseTest::stormsNeverBowlBehindABoxNorRepeatTheEnd() {
+    QVERIFY(run_->openMatch());
+    run_->random.pushRoll(kWicket);
+    // While each box is up: the rolls taken so far, and a person clicking on at the match
+    // screen, whose clicks the window system holds back from the window behind the box.
+    QList<int> drawsAtBox;
+    run_->answerer.whileOpen([&](const BoxShown& box) {
+        if (box.kind != BoxKind::Message) return;
+        drawsAtBox << run_->random.nextCalls;
+        for (int t = 1; t <= 2; ++t) {
+            const QPoint at = innings(t)->mapTo(run_->match(), innings(t)->rect().center());
+            for (int i = 0; i < 50; ++i)
+                QTest::mouseClick(run_->match()->windowHandle(), Qt::LeftButton, {}, at);
+        }
+    });
+    // Clicks queued for both buttons at once: each innings' last ball opens its box while
+    // clicks are still queued, and those arrive while it is open.
+    for (int boxes = 1; boxes <= 2; ++boxes) {
+        queueClicks(innings(boxes), kStorm);
+        queueClicks(innings(3 - boxes), kStorm);
+        QTRY_COMPARE(run_->answerer.count(BoxKind::Message), boxes);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(run_->random.nextCalls, 11 * boxes);
+    }
+    QCOMPARE(drawsAtBox, QList<int>({11, 22}));
+    QCOMPARE(visibleCount("frmPlayAgain"), 1);
+
+    // A storm of Yes starts one new match, not a stack of name boxes.
+    run_->answerer.names("Emus", "Kiwis");
+    queueClicks(run_->button("frmPlayAgain", "cmdYes"), 200);
+    QTRY_COMPARE(run_->answerer.count(BoxKind::Input), 4);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(run_->answerer.count(BoxKind::Input), 4);
+    QCOMPARE(visibleProgramWindows(), QStringList{"frmBailwood2"});
+    QCOMPARE(run_->caption("lblTeam1"), QString("Emus"));
+}
+
+void HostileUseTest::closingLeavesTheProgramSound_data() {
+    QTest::addColumn<Stage>("stage");
+    QTest::addColumn<QString>("closed");
+    QTest::addColumn<int>("boxAnswer");  // BoxAnswer::Action for the box, when it is closed
+    const auto row = [](const char* name, Stage stage, const QString& closed,
+                        BoxAnswer::Action answer = BoxAnswer::Action::Close) {
+        QTest::newRow(name) << stage << closed << static_cast<int>(answer);
+    };
+    row("start screen", Stage::StartScreen, "frmMain");
+    row("first name box cancelled", Stage::FirstNameBox, kTheBox, BoxAnswer::Action::Cancel);
+    row("first name box closed", Stage::FirstNameBox, kTheBox);
+    row("start screen behind the first name box", Stage::FirstNameBox, "frmMain");
+    row("second name box cancelled", Stage::SecondNameBox, kTheBox, BoxAnswer::Action::Cancel);
+    row("start screen behind the second name box", Stage::SecondNameBox, "frmMain");
+    row("match screen during the first innings", Stage::FirstInnings, "frmBailwood2");
+    row("end-of-innings box closed", Stage::TargetBox, kTheBox);
+    row("match screen behind the end-of-innings box", Stage::TargetBox, "frmBailwood2");
+    row("match screen during the second innings", Stage::SecondInnings, "frmBailwood2");
+    row("result box closed", Stage::ResultBox, kTheBox);
+    row("match screen behind the result box", Stage::ResultBox, "frmBailwood2");
+    row("play-again dialog", Stage::PlayAgain, "frmPlayAgain");
+    row("match screen beside the play-again dialog", Stage::PlayAgain, "frmBailwood2");
+    row("match screen after the play-again dialog closed", Stage::PlayAgainClosed, "frmBailwood2");
+    row("start screen after a match", Stage::StartScreenAgain, "frmMain");
+}
+
+void HostileUseTest::playTo(Stage stage) {
+    if (stage == Stage::StartScreen) return;
+    QTest::mouseClick(run_->button("frmMain", "cmdBailwood2"), Qt::LeftButton);
+    if (stage <= Stage::SecondNameBox) return;
+    const auto click = [&](int t, int times) {
+        for (int i = 0; i < times && innings(t)->isVisible(); ++i)
+            QTest::mouseClick(innings(t), Qt::LeftButton);
+    };
+    click(1, 3);
+    if (stage == Stage::FirstInnings) return;
+    click(1, 20);
+    if (stage == Stage::TargetBox) return;
+    click(2, 3);
+    if (stage == Stage::SecondInnings) return;
+    click(2, 20);
+    if (stage == Stage::ResultBox) return;
+    if (stage == Stage::PlayAgain) return;
+    closeWindow("frmPlayAgain");
+    if (stage == Stage::PlayAgainClosed) return;
+    closeWindow("frmBailwood2");
+}
+
+// Afterwards the program shows a window that works, or has ended with status 0.
+void HostileUseTest::checkSound() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (run_->session.endings() > 0) {
+        QCOMPARE(run_->session.endStatus(), 0);
+        QCOMPARE(visibleProgramWindows(), QStringList());
+        return;
+    }
+    if (QWidget* again = visibleWindow("frmPlayAgain")) {
+        QTest::mouseClick(buttonOf(again, "cmdNo"), Qt::LeftButton);
+        QCOMPARE(visibleProgramWindows(), QStringList{"frmMain"});
+        return;
+    }
+    if (visibleWindow("frmBailwood2")) {
+        for (int t = 1; t <= 2; ++t) {
+            if (!innings(t)->isVisible()) continue;
+            const int draws = run_->random.nextCalls;
+            QTest::mouseClick(innings(t), Qt::LeftButton);
+            QCOMPARE(run_->random.nextCalls, draws + 1);
+            return;
+        }
+        closeWindow("frmBailwood2");
+    }
+    QCOMPARE(visibleProgramWindows(), QStringList{"frmMain"});
+    QVERIFY(run_->openMatch("Emus", "Kiwis"));
+    QVERIFY(innings(1)->isVisible());
+}
+
+void HostileUseTest::closingLeavesTheProgramSound() {
+    QFETCH(Stage, stage);
+    QFETCH(QString, closed);
+    QFETCH(int, boxAnswer);
+    // Team 1 makes 2 and is all out; team 2 is all out for nothing.
+    run_->random.pushRoll(50);
+    run_->random.pushRoll(kWicket);
+    // The boxes up to this stage's: names, then Enter, the one of this stage as the row says.
+    const int box = boxAt(stage);
+    for (int i = 0; i <= std::max(box, 1); ++i) {
+        if (i == box && closed == kTheBox) {
+            run_->answerer.add({static_cast<BoxAnswer::Action>(boxAnswer), {}});
+        } else {
+            run_->answerer.add(i < 2 ? BoxAnswer::type(i == 0 ? "Lions" : "Tigers")
+                                     : BoxAnswer::enter());
+        }
+    }
+    bool closedBehindTheBox = false;
+    run_->answerer.whileOpen([&](const BoxShown& shown) {
+        if (shown.index != box || closed == kTheBox) return;
+        closeWindow(closed);
+        closedBehindTheBox = true;
+    });
+    playTo(stage);
+    if (box < 0) {
+        closeWindow(closed);
+    } else {
+        QVERIFY(closed == kTheBox || closedBehindTheBox);
+    }
+    checkSound();
+}
+
+}  // namespace
+}  // namespace bw::testing
+
+QTEST_MAIN(bw::testing::HostileUseTest)
+#include "hostile_use_test.moc"
