@@ -14,9 +14,12 @@ using match::Scoreboard;
 
 namespace {
 
-void endTheMatch(Scoreboard& sb, Runtime& rt, const std::string& result) {
+// The scoreboard behind the result shows the ball that decided it: team 2's total is written
+// before the box opens (the click handler's recompute afterwards writes the same text).
+void endTheMatch(Scoreboard& sb, Runtime& rt, double team2Total, const std::string& result) {
     sb.cmdInn(1).setVisible(false);
     sb.cmdInn(2).setVisible(false);
+    sb.lblTR(2).setCaption(vbaStrR8(team2Total));
     const std::string lf = rtcVarBstrFromAnsi(10);
     rt.boxes.rtcMsgBox(vbaStrCat({"The match is over!", lf, result, lf}), vbInformation,
                        "End of Match!");
@@ -40,13 +43,13 @@ void BowlInns2(Scoreboard& frmBailwood2, Runtime& rt) {
     const bool allOut = vbaStrCmp(sb.lblWT(2).caption(), "11") == 0;
 
     if (allOut && team2 < team1) {
-        endTheMatch(sb, rt, beaten(sb, 1, 2, vbaFPException(team1 - team2), " runs."));
+        endTheMatch(sb, rt, team2, beaten(sb, 1, 2, vbaFPException(team1 - team2), " runs."));
     } else if (team1 < team2) {
         const double margin = vbaFPException(rtcR8ValFromBstr(sb.lblWT(1).caption()) -
                                              rtcR8ValFromBstr(sb.lblWT(2).caption()));
-        endTheMatch(sb, rt, beaten(sb, 2, 1, margin, " wickets."));
+        endTheMatch(sb, rt, team2, beaten(sb, 2, 1, margin, " wickets."));
     } else if (allOut) {
-        endTheMatch(sb, rt, "The Match is a Draw!");
+        endTheMatch(sb, rt, team2, "The Match is a Draw!");
     }
 }
 
