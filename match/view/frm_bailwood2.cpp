@@ -92,6 +92,7 @@ FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms, frmBailwood
     latestBallNotice_ = new QWidget(this);
     latestBallNotice_->setObjectName("latestBall");
     latestBallNotice_->setGeometry(0, 0, 0, 0);
+    latestBallNotice_->hide();  // until the first ball
     QWidget::setTabOrder(widgetOf(scoreboard_.cmdInn(1)), widgetOf(scoreboard_.cmdInn(2)));
 
     scoreboard_.observe(
@@ -132,8 +133,8 @@ void FrmBailwood2::bowl(int t) {
     if (!scoreboard_.cmdInn(t).visible()) return;
     // Orca speaks a notice as it shows. It cannot speak a changed description: Qt's bridge
     // sends the object where the new text belongs.
-    QAccessibleEvent notice(latestBallNotice_, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&notice);
+    latestBallNotice_->hide();
+    latestBallNotice_->show();
 }
 
 // Names hold the figures, so a ball renames a few labels; a screen reader hears of those that
