@@ -124,6 +124,7 @@ void FrmBailwood2::bowl(int t) {
     latestBall_ = ballAnnouncement(scoreboard_, t, before);
     tellNameChanges();
     if (!QAccessible::isActive()) return;
+    // Screen readers keep the descriptions they have read; tell them of the new one.
     for (int i = 1; i <= 2; ++i) {
         if (!scoreboard_.cmdInn(i).visible()) continue;
         QAccessibleEvent event(widgetOf(scoreboard_.cmdInn(i)), QAccessible::DescriptionChanged);

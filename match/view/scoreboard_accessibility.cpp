@@ -26,15 +26,14 @@ class ControlAccessible final : public QAccessibleWidget {
     ControlAccessible(QWidget* widget, FrmBailwood2& screen)
         : QAccessibleWidget(widget, roleOf(widget)), screen_(&screen) {}
 
-    // The innings button's description is the latest ball: a change of it is what the
-    // screen reader speaks for the focused button.
+    // The latest ball names the notice and describes the innings buttons, so that Where Am
+    // I on the focused button repeats it.
     QString text(QAccessible::Text t) const override {
         const Control* control = screen_->controlOf(widget());
         if (control && t == QAccessible::Name)
             return fromStd(accessibleName(screen_->scoreboard(), *control));
-        if (t == QAccessible::Name && role() == QAccessible::Notification)
-            return fromStd(screen_->latestBall());
-        if (t == QAccessible::Description && role() == QAccessible::Button)
+        if ((t == QAccessible::Name && role() == QAccessible::Notification) ||
+            (t == QAccessible::Description && role() == QAccessible::Button))
             return fromStd(screen_->latestBall());
         return QAccessibleWidget::text(t);
     }
