@@ -135,6 +135,9 @@ try:
                   "total as spoken: %r" % words)
             check((wickets == "0" and "%s, no wickets yet" % team in shown) or "%s, %s wicket%s" % (
                 team, wickets, "" if wickets == "1" else "s") in shown, "wickets: %r" % words)
+            batsman = "Player %s of %s, " % (match.group(2) or match.group(4), team)
+            check(any(n.startswith(batsman) and n.endswith(" batting") for n in shown)
+                  and batsman + "batting" in shown, "the batsman in: %r" % words)
             check(button.description == words, "the button describes the latest ball")
             check(len(set(shown)) == len(shown) and "" not in shown, "unique names: %s" % shown)
         check(balls[team] >= 11, "%s's innings has at least 11 balls" % team)
