@@ -6,16 +6,13 @@
 
 namespace bw::match {
 
-// What a screen reader says for a control of the match screen: a name that makes sense heard
-// out of context, and the value the control holds now.
-struct AccessibleText {
-    std::string name;
-    std::string value;
-    friend bool operator==(const AccessibleText&, const AccessibleText&) = default;
-};
+// A team as it is spoken: its name as typed, or "Team 1" / "Team 2" when left empty.
+std::string spokenTeamName(Scoreboard& scoreboard, int t);
 
-// Read from the scoreboard at the moment it is asked, so it never lags behind play. The
-// hidden working labels have no name: they are not part of what a person sees.
-AccessibleText accessibleText(Scoreboard& scoreboard, const Control& control);
+// The name under which a screen reader reads a control of the match screen: it makes sense
+// heard out of context and holds the figure the control shows, since a label's value does
+// not reach the screen reader. Read from the scoreboard when asked, so it never lags behind
+// play; no two shown controls share one. The hidden working labels have none.
+std::string accessibleName(Scoreboard& scoreboard, const Control& control);
 
 }  // namespace bw::match

@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QApplication>
 
+#include "match/accessible_text.h"
+#include "match/ball_announcement.h"
 #include "match/forms.h"
 #include "match/match_screen.h"
 #include "match/match_setup.h"
@@ -61,6 +63,9 @@ QWidget* build(QWidget& window, const ControlDesign& design) {
         widget = label;
     }
     widget->setObjectName(QString::fromStdString(design.name));
+    // The screen's own interface names each control. A name of the widget's own keeps Qt from
+    // telling the screen reader of every new caption, the hidden working labels' included.
+    widget->setAccessibleName(widget->objectName());
     widget->setFont(rt::qt::classicFont(design.pointSize, design.bold, design.underline));
     widget->setGeometry(toPixels(design.position));
     return widget;
@@ -84,24 +89,68 @@ FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms, frmBailwood
     auto& controls = scoreboard_.controls();
     for (std::size_t i = 0; i < controls.size(); ++i)
         widgets_[i] = build(*this, controls[i].design());
+    latestBallNotice_ = new QWidget(this);
+    latestBallNotice_->setObjectName("latestBall");
+    latestBallNotice_->setGeometry(0, 0, 0, 0);
+    latestBallNotice_->hide();  // until the first ball
     QWidget::setTabOrder(widgetOf(scoreboard_.cmdInn(1)), widgetOf(scoreboard_.cmdInn(2)));
 
     scoreboard_.observe(
         [this](const Control& c, Property p) { render(c, p); },
         [this](const std::string& caption) { rt::qt::setWindowCaption(*this, caption); });
 
-    // A hidden button cannot be clicked, even by a click queued before it was hidden.
-    onClick(static_cast<CaptionButton*>(widgetOf(scoreboard_.cmdInn(1))), [this] {
-        if (scoreboard_.cmdInn(1).visible()) cmdInn1_Click(scoreboard_, this->forms().runtime());
-    });
-    onClick(static_cast<CaptionButton*>(widgetOf(scoreboard_.cmdInn(2))), [this] {
-        if (scoreboard_.cmdInn(2).visible()) cmdInn2_Click(scoreboard_, this->forms().runtime());
-    });
+    for (int t = 1; t <= 2; ++t)
+        onClick(static_cast<CaptionButton*>(widgetOf(scoreboard_.cmdInn(t))),
+                [this, t] { bowl(t); });
 }
 
 void FrmBailwood2::Form_Load() {
     match::Form_Load(scoreboard_, forms().runtime().boxes);
     focusTheInningsButton();
+    // The team names are in every name on the screen.
+    tellNameChanges();
+}
+
+void FrmBailwood2::bowl(int t) {
+    // A hidden button cannot be clicked, even by a click queued before it was hidden.
+    if (!scoreboard_.cmdInn(t).visible()) return;
+    const InningsScore before = inningsScore(scoreboard_, t);
+    if (t == 1) {
+        cmdInn1_Click(scoreboard_, forms().runtime());
+    } else {
+        cmdInn2_Click(scoreboard_, forms().runtime());
+    }
+    // Only now does the total include the ball.
+    latestBall_ = ballAnnouncement(scoreboard_, t, before);
+    tellNameChanges();
+    if (!QAccessible::isActive()) return;
+    // Screen readers keep the descriptions they have read; tell them of the new one.
+    for (int i = 1; i <= 2; ++i) {
+        if (!scoreboard_.cmdInn(i).visible()) continue;
+        QAccessibleEvent event(widgetOf(scoreboard_.cmdInn(i)), QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    // A ball that ended the innings or the match has been told by its box.
+    if (!scoreboard_.cmdInn(t).visible()) return;
+    // Orca speaks a notice as it shows. It cannot speak a changed description: Qt's bridge
+    // sends the object where the new text belongs.
+    latestBallNotice_->hide();
+    latestBallNotice_->show();
+}
+
+// Names hold the figures, so a ball renames a few labels; a screen reader hears of those that
+// are shown, and of nothing else.
+void FrmBailwood2::tellNameChanges() {
+    if (!QAccessible::isActive()) return;
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        if (widgets_[i]->isHidden()) continue;
+        const QString name =
+            QString::fromStdString(match::accessibleName(scoreboard_, scoreboard_.controls()[i]));
+        if (name == heardNames_[i]) continue;
+        heardNames_[i] = name;
+        QAccessibleEvent event(widgets_[i], QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void FrmBailwood2::closeButton() { Form_Closed(forms()); }
@@ -144,11 +193,6 @@ void FrmBailwood2::render(const Control& control, Property property) {
                 static_cast<CaptionLabel*>(widget)->setCaption(control.caption());
             }
             break;
-    }
-    if (property != Property::Visible && QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(
-            widget, QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Value));
-        QAccessible::updateAccessibility(&event);
     }
 }
 

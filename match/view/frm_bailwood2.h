@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QString>
 #include <array>
+#include <string>
 
 #include "match/scoreboard.h"
 #include "runtime/qt/form.h"
@@ -16,15 +18,24 @@ class FrmBailwood2 final : public rt::qt::Form {
     Scoreboard& scoreboard() { return scoreboard_; }
     // The control a child widget renders; nullptr for any other widget.
     const Control* controlOf(const QWidget* widget) const;
+    // What the screen reader says of the latest ball; empty before the first.
+    const std::string& latestBall() const { return latestBall_; }
 
   private:
     void closeButton() override;
     void render(const Control& control, Property property);
     QWidget* widgetOf(const Control& control);
     void focusTheInningsButton();
+    void bowl(int t);
+    void tellNameChanges();
 
     Scoreboard scoreboard_;
     std::array<QWidget*, Scoreboard::kControls> widgets_{};
+    // The names the screen reader last heard of, to tell it only of real changes.
+    std::array<QString, Scoreboard::kControls> heardNames_{};
+    std::string latestBall_;
+    // Draws nothing: it speaks the latest ball to the screen reader.
+    QWidget* latestBallNotice_ = nullptr;
 };
 
 }  // namespace bw::match

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QLabel>
 
 #include "match/accessible_text.h"
 #include "match/view/frm_bailwood2.h"
@@ -12,22 +13,29 @@ namespace {
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
-// A label or innings button of the scoreboard. Widgets are asked for their interface while
-// the screen is still being built, so the control is looked up when the text is asked for.
+QAccessible::Role roleOf(QWidget* widget) {
+    if (qobject_cast<QAbstractButton*>(widget)) return QAccessible::Button;
+    return qobject_cast<QLabel*>(widget) ? QAccessible::StaticText : QAccessible::Notification;
+}
+
+// A label or innings button of the scoreboard, or the notice of the latest ball. Widgets are
+// asked for their interface while the screen is still being built, so the control is looked
+// up when the text is asked for.
 class ControlAccessible final : public QAccessibleWidget {
   public:
     ControlAccessible(QWidget* widget, FrmBailwood2& screen)
-        : QAccessibleWidget(widget, qobject_cast<QAbstractButton*>(widget)
-                                        ? QAccessible::Button
-                                        : QAccessible::StaticText),
-          screen_(&screen) {}
+        : QAccessibleWidget(widget, roleOf(widget)), screen_(&screen) {}
 
+    // The latest ball names the notice and describes the innings buttons, so that Where Am
+    // I on the focused button repeats it.
     QString text(QAccessible::Text t) const override {
         const Control* control = screen_->controlOf(widget());
-        if (!control || (t != QAccessible::Name && t != QAccessible::Value))
-            return QAccessibleWidget::text(t);
-        const AccessibleText spoken = accessibleText(screen_->scoreboard(), *control);
-        return fromStd(t == QAccessible::Name ? spoken.name : spoken.value);
+        if (control && t == QAccessible::Name)
+            return fromStd(accessibleName(screen_->scoreboard(), *control));
+        if ((t == QAccessible::Name && role() == QAccessible::Notification) ||
+            (t == QAccessible::Description && role() == QAccessible::Button))
+            return fromStd(screen_->latestBall());
+        return QAccessibleWidget::text(t);
     }
 
     QStringList actionNames() const override {
@@ -36,9 +44,12 @@ class ControlAccessible final : public QAccessibleWidget {
         return names;
     }
 
+    // An assistive tool's press returns before the ball is bowled: the click, and any box it
+    // opens, follow from the event loop, so the tool is never held by a modal box.
     void doAction(const QString& action) override {
         if (action == pressAction() && role() == QAccessible::Button) {
-            static_cast<QAbstractButton*>(widget())->click();
+            QMetaObject::invokeMethod(static_cast<QAbstractButton*>(widget()),
+                                      &QAbstractButton::click, Qt::QueuedConnection);
             return;
         }
         QAccessibleWidget::doAction(action);
