@@ -10,8 +10,6 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "runtime/qt/form.h"
-
 namespace bw::testing {
 
 namespace {
@@ -124,17 +122,6 @@ void BoxAnswerer::answer(QWidget* box) {
             break;
     }
 }
-
-WindowSession::WindowSession(const rt::qt::ProjectDescription& project, rt::Random& random)
-    : forms_(project, random, boxes_) {
-    forms_.onEnd([this](int status) {
-        ++endings_;
-        endStatus_ = status;
-    });
-    forms_.handle([&] { forms_.Show(project.windows.front().name); });
-}
-
-QWidget* WindowSession::window(std::string_view name) { return forms_.instance(name); }
 
 QWidget* visibleWindow(const QString& name) {
     for (QWidget* w : QApplication::topLevelWidgets()) {

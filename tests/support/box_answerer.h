@@ -7,11 +7,7 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
-#include <string_view>
 #include <vector>
-
-#include "runtime/qt/form_runtime.h"
-#include "runtime/qt/qt_boxes.h"
 
 class QAbstractButton;
 class QWidget;
@@ -76,25 +72,6 @@ class BoxAnswerer {
     std::vector<BoxShown> shown_;
     QPointer<QWidget> answered_;
     int pollsSinceAnswer_ = 0;
-};
-
-// One run of a program's windows with the real boxes, started as the program starts (its
-// first window shown) but without an event loop of its own: the test drives it.
-class WindowSession {
-  public:
-    WindowSession(const rt::qt::ProjectDescription& project, rt::Random& random);
-
-    // The loaded instance of a window, or nullptr.
-    QWidget* window(std::string_view name);
-    // How often the program ended, and with what status the last time.
-    int endings() const { return endings_; }
-    int endStatus() const { return endStatus_; }
-
-  private:
-    rt::qt::QtBoxes boxes_;
-    rt::qt::FormRuntime forms_;
-    int endings_ = 0;
-    int endStatus_ = -1;
 };
 
 // The program's top-level window of that object name if it is visible, else nullptr.

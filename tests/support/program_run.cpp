@@ -7,6 +7,7 @@
 #include "app/bailwood2.h"
 #include "match/view/frm_bailwood2.h"
 #include "runtime/qt/caption_widgets.h"
+#include "runtime/qt/form.h"
 
 // Resources of a static library are registered by hand, outside any namespace.
 static void registerIcons() { Q_INIT_RESOURCE(icons); }
@@ -25,7 +26,15 @@ QString captionOf(const QWidget* widget) {
 
 }  // namespace
 
-ProgramRun::ProgramRun() : session((registerIcons(), app::Bailwood2Project()), random) {}
+ProgramRun::ProgramRun() : forms((registerIcons(), app::Bailwood2Project()), random, boxes) {
+    forms.onEnd([this](int status) {
+        ++endings;
+        endStatus = status;
+    });
+    forms.handle([this] { forms.Show("frmMain"); });
+}
+
+QWidget* ProgramRun::window(std::string_view name) { return forms.instance(name); }
 
 match::FrmBailwood2* ProgramRun::match() {
     return static_cast<match::FrmBailwood2*>(window("frmBailwood2"));

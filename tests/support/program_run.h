@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "runtime/qt/form_runtime.h"
+#include "runtime/qt/qt_boxes.h"
 #include "tests/support/box_answerer.h"
 #include "tests/support/scripted_runtime.h"
 
@@ -17,11 +19,13 @@ class FrmBailwood2;
 namespace bw::testing {
 
 // One run of Bailwood 2 for a window test: scripted rolls, the real boxes answered by script,
-// and the program's windows from its start screen on. Make a fresh one for each test.
+// and the program's windows from its start screen on, without an event loop of its own: the
+// test drives it. Make a fresh one for each test.
 struct ProgramRun {
     ProgramRun();
 
-    QWidget* window(std::string_view name) { return session.window(name); }
+    // The loaded instance of a window, or nullptr.
+    QWidget* window(std::string_view name);
     match::FrmBailwood2* match();
     // The child button of that name on a loaded window, or nullptr.
     QAbstractButton* button(std::string_view window, const char* name);
@@ -40,7 +44,11 @@ struct ProgramRun {
 
     ScriptedRandom random;
     BoxAnswerer answerer;
-    WindowSession session;
+    rt::qt::QtBoxes boxes;
+    rt::qt::FormRuntime forms;
+    // How often the program ended, and with what status the last time.
+    int endings = 0;
+    int endStatus = -1;
 };
 
 }  // namespace bw::testing
