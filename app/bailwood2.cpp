@@ -13,10 +13,11 @@ namespace bw::app {
 
 namespace {
 
-template <typename Window>
-rt::qt::WindowClass windowClass(std::string_view name) {
-    return {std::string(name),
-            [](rt::qt::FormRuntime& forms) { return std::make_unique<Window>(forms); }};
+template <typename Form>
+rt::qt::WindowClass windowClass(Window window) {
+    const std::string_view name = windowName(window);
+    return {window, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+            [](rt::qt::FormRuntime& forms) { return std::make_unique<Form>(forms); }};
 }
 
 }  // namespace
@@ -27,9 +28,9 @@ const rt::qt::ProjectDescription& Bailwood2Project() {
         "Bailwood 2",
         ":/icons/bailwood2.svg",
         BAILWOOD_APP_ID,
-        {windowClass<FrmMain>(frmMain), windowClass<match::FrmBailwood2>(frmBailwood2),
-         windowClass<FrmPlayAgain>(frmPlayAgain)},
-        {"modInns1", "modInns2"},
+        {windowClass<FrmMain>(Window::frmMain),
+         windowClass<match::FrmBailwood2>(Window::frmBailwood2),
+         windowClass<FrmPlayAgain>(Window::frmPlayAgain)},
     };
     return project;
 }

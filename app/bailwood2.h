@@ -6,8 +6,7 @@
 
 namespace bw::app {
 
-// The project: its three windows, the first of them shown at start-up, and its two
-// procedure modules.
+// The project: its three windows, the first of them shown at start-up.
 const rt::qt::ProjectDescription& Bailwood2Project();
 
 // The program's entry; a generator may be given in place of the clock-seeded one.

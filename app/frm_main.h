@@ -6,6 +6,8 @@ namespace bw::app {
 
 // The start screen: one button that opens a match, a File menu and an Exit entry.
 class FrmMain final : public rt::qt::Form {
+    Q_OBJECT
+
   public:
     explicit FrmMain(rt::qt::FormRuntime& forms);
 

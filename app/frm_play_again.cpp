@@ -1,66 +1,68 @@
 #include "app/frm_play_again.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
-#include <QPushButton>
+#include <array>
 
 #include "app/play_again.h"
-#include "match/forms.h"
-#include "runtime/qt/caption_widgets.h"
 #include "runtime/qt/form_runtime.h"
 #include "runtime/qt/presentation.h"
+#include "runtime/qt/window_builder.h"
 
 namespace bw::app {
 
-using rt::qt::twipsToPixels;
-
 namespace {
 
-QRect twips(int left, int top, int width, int height) {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+// The question comes first among the children: a screen reader speaks it as the dialog
+// opens, before the buttons.
+const rt::WindowDesign& design() {
+    static const std::array<rt::ControlDesign, 3> controls{{
+        {.name = "Label1",
+         .kind = rt::ControlKind::Label,
+         .caption = "Do you want to play again?",
+         .position = {120, 120, 3285, 300},
+         .colour = rt::kOrange,
+         .alignment = rt::Alignment::Centre,
+         .pointSize = 12,
+         .bold = true},
+        {.name = "cmdYes",
+         .kind = rt::ControlKind::CommandButton,
+         .caption = "&Yes",
+         .position = {240, 600, 1215, 495},
+         .pointSize = 8.25,
+         .bold = false,
+         .accessKey = true},
+        {.name = "cmdNo",
+         .kind = rt::ControlKind::CommandButton,
+         .caption = "&No",
+         .position = {2040, 600, 1215, 495},
+         .pointSize = 8.25,
+         .bold = false,
+         .accessKey = true},
+    }};
+    // No background: the platform's dialog colour.
+    static const rt::WindowDesign window{"Play Again?",          3585,    1335, std::nullopt,
+                                         rt::Frame::FixedDialog, controls};
+    return window;
 }
 
 // A screen reader meets the window as a dialog, and so speaks its question when it opens.
 QAccessibleInterface* dialogFactory(const QString&, QObject* object) {
-    auto* dialog = qobject_cast<QWidget*>(object);
-    if (!dynamic_cast<FrmPlayAgain*>(dialog)) return nullptr;
-    return new QAccessibleWidget(dialog, QAccessible::Dialog);
+    auto* dialog = qobject_cast<FrmPlayAgain*>(object);
+    return dialog ? new QAccessibleWidget(dialog, QAccessible::Dialog) : nullptr;
 }
 
 }  // namespace
 
-FrmPlayAgain::FrmPlayAgain(rt::qt::FormRuntime& forms) : Form(forms, frmPlayAgain) {
+FrmPlayAgain::FrmPlayAgain(rt::qt::FormRuntime& forms) : Form(forms) {
     static const bool dialogRole = (QAccessible::installFactory(dialogFactory), true);
     (void)dialogRole;
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    rt::qt::setWindowCaption(*this, "Play Again?");
+    rt::qt::buildWindow(*this, design());
     setWindowIcon(rt::qt::svgIcon(":/icons/play-again.svg"));
-    setFixedSize(twipsToPixels(3585), twipsToPixels(1335));
-    setFont(rt::qt::classicFont(8.25));
-
-    // The question comes first among the children: a screen reader speaks it as the dialog
-    // opens, before the buttons.
-    auto* label1 = new rt::qt::CaptionLabel(this);
-    label1->setObjectName("Label1");
-    label1->setAlignment(Qt::AlignCenter);
-    label1->setFont(rt::qt::classicFont(12, true));
-    QPalette palette = label1->palette();
-    palette.setColor(QPalette::WindowText, QColor(255, 128, 0));
-    label1->setPalette(palette);
-    label1->setGeometry(twips(120, 120, 3285, 300));
-    label1->setCaption("Do you want to play again?");
-
-    auto* cmdYes = new QPushButton("&Yes", this);
-    cmdYes->setObjectName("cmdYes");
-    cmdYes->setGeometry(twips(240, 600, 1215, 495));
-    auto* cmdNo = new QPushButton("&No", this);
-    cmdNo->setObjectName("cmdNo");
-    cmdNo->setGeometry(twips(2040, 600, 1215, 495));
-    QWidget::setTabOrder(cmdYes, cmdNo);
 
     auto& windows = this->forms();
-    onClick(cmdYes, [&windows] { cmdYes_Click(windows); });
-    onClick(cmdNo, [&windows] { cmdNo_Click(windows); });
+    onClick(findChild<QAbstractButton*>("cmdYes"), [&windows] { cmdYes_Click(windows); });
+    onClick(findChild<QAbstractButton*>("cmdNo"), [&windows] { cmdNo_Click(windows); });
 }
 
 void FrmPlayAgain::closeButton() { frmPlayAgain_Closed(forms()); }

@@ -6,6 +6,8 @@ namespace bw::app {
 
 // Asks at the end of a match whether to play another one.
 class FrmPlayAgain final : public rt::qt::Form {
+    Q_OBJECT
+
   public:
     explicit FrmPlayAgain(rt::qt::FormRuntime& forms);
 

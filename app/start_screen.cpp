@@ -5,8 +5,8 @@
 namespace bw::app {
 
 void cmdBailwood2_Click(rt::Windows& windows) {
-    windows.Show(frmBailwood2);
-    windows.Hide(frmMain);
+    windows.Show(Window::frmBailwood2);
+    windows.Hide(Window::frmMain);
 }
 
 void mnuPBailwood2_Click(rt::Windows& windows) { cmdBailwood2_Click(windows); }

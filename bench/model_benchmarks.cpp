@@ -26,10 +26,10 @@ rt::ClockSeededRandom seededRandom() {
 // No window exists without the screen: showing the play-again dialog does nothing.
 class NoWindows final : public rt::Windows {
   public:
-    void Load(std::string_view) override {}
-    void Show(std::string_view) override {}
-    void Hide(std::string_view) override {}
-    void Unload(std::string_view) override {}
+    void Load(Window) override {}
+    void Show(Window) override {}
+    void Hide(Window) override {}
+    void Unload(Window) override {}
     void vbaEnd() override {}
 };
 

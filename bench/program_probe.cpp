@@ -4,6 +4,6 @@
 #include "match/forms.h"
 
 int main(int argc, char** argv) {
-    bw::bench::stopAtFirstPaintOf(bw::frmMain.data());
+    bw::bench::stopAtFirstPaintOf(bw::windowName(bw::Window::frmMain).data());
     return bw::app::Bailwood2Main(argc, argv);
 }

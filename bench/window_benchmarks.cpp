@@ -36,10 +36,10 @@ struct Program {
 
     // A fresh match screen, shown and painted.
     QWidget* openMatch() {
-        forms.Unload(frmBailwood2);
+        forms.Unload(Window::frmBailwood2);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        forms.Show(frmBailwood2);
-        QWidget* screen = forms.instance(frmBailwood2);
+        forms.Show(Window::frmBailwood2);
+        QWidget* screen = forms.instance(Window::frmBailwood2);
         // A window paints once the window system has mapped it.
         while (!screen->testAttribute(Qt::WA_Mapped)) QCoreApplication::processEvents();
         screen->repaint();

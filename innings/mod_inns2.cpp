@@ -23,7 +23,7 @@ void endTheMatch(Scoreboard& sb, Runtime& rt, double team2Total, const std::stri
     const std::string lf = rtcVarBstrFromAnsi(10);
     rt.boxes.rtcMsgBox(vbaStrCat({"The match is over!", lf, result, lf}), vbInformation,
                        "End of Match!");
-    rt.windows.Show(frmPlayAgain);
+    rt.windows.Show(Window::frmPlayAgain);
 }
 
 std::string beaten(Scoreboard& sb, int winner, int loser, double margin, const char* unit) {

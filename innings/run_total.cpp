@@ -6,7 +6,7 @@
 
 namespace bw::innings {
 
-double SumOfRuns(match::Scoreboard& frmBailwood2, int i) {
+double SumOfRuns(const match::Scoreboard& frmBailwood2, int i) {
     constexpr int kPlayers = match::Scoreboard::kPlayers;
     // The labels are read from player 2 on, then player 1; the sum runs in player order.
     std::array<double, kPlayers> runs{};

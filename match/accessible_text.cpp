@@ -10,11 +10,11 @@ std::string counted(const std::string& figure, const char* unit) {
     return figure + " " + unit + (figure == "1" ? "" : "s");
 }
 
-std::string playerOf(Scoreboard& sb, int n, int t) {
+std::string playerOf(const Scoreboard& sb, int n, int t) {
     return "Player " + std::to_string(n) + " of " + spokenTeamName(sb, t) + ", ";
 }
 
-std::string runsName(Scoreboard& sb, int n, int t) {
+std::string runsName(const Scoreboard& sb, int n, int t) {
     const Control& runs = sb.lblPR(n, t);
     std::string name = playerOf(sb, n, t);
     if (!runs.caption().empty()) {
@@ -26,7 +26,7 @@ std::string runsName(Scoreboard& sb, int n, int t) {
 }
 
 // The figures under a team's column, and the captions beside them.
-std::string teamFigureName(Scoreboard& sb, const Control& control, int t) {
+std::string teamFigureName(const Scoreboard& sb, const Control& control, int t) {
     const std::string team = spokenTeamName(sb, t) + ", ";
     const std::string suffix = std::to_string(t);
     if (&control == &sb.lblTR(t))
@@ -42,12 +42,12 @@ std::string teamFigureName(Scoreboard& sb, const Control& control, int t) {
 
 }  // namespace
 
-std::string spokenTeamName(Scoreboard& sb, int t) {
+std::string spokenTeamName(const Scoreboard& sb, int t) {
     const std::string& name = sb.lblTeam(t).caption();
     return name.empty() ? "Team " + std::to_string(t) : name;
 }
 
-std::string accessibleName(Scoreboard& sb, const Control& control) {
+std::string accessibleName(const Scoreboard& sb, const Control& control) {
     if (&control == &sb.lblCounter() || &control == &sb.lblResult() || &control == &sb.lblWkts())
         return {};
     for (int t = 1; t <= 2; ++t) {

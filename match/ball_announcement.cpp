@@ -13,12 +13,12 @@ std::string player(double wicketsDown) { return "Player " + number(wicketsDown +
 
 }  // namespace
 
-InningsScore inningsScore(Scoreboard& sb, int t) {
+InningsScore inningsScore(const Scoreboard& sb, int t) {
     return {rt::rtcR8ValFromBstr(sb.lblTR(t).caption()),
             rt::rtcR8ValFromBstr(sb.lblWT(t).caption())};
 }
 
-std::string ballAnnouncement(Scoreboard& sb, int t, InningsScore before) {
+std::string ballAnnouncement(const Scoreboard& sb, int t, InningsScore before) {
     const InningsScore after = inningsScore(sb, t);
     const std::string team = spokenTeamName(sb, t);
     const std::string total = number(after.runs);

@@ -2,11 +2,24 @@
 
 #include <string_view>
 
-// The project's windows, reached by name through the runtime's window services.
+#include "runtime/windows.h"
+
 namespace bw {
 
-inline constexpr std::string_view frmMain = "frmMain";
-inline constexpr std::string_view frmBailwood2 = "frmBailwood2";
-inline constexpr std::string_view frmPlayAgain = "frmPlayAgain";
+// The project's windows, reached through the runtime's window services.
+enum class Window { frmMain, frmBailwood2, frmPlayAgain };
+
+// The window's name: the object name of its Qt window, by which tools find it.
+constexpr std::string_view windowName(Window window) {
+    switch (window) {
+        case Window::frmMain:
+            return "frmMain";
+        case Window::frmBailwood2:
+            return "frmBailwood2";
+        case Window::frmPlayAgain:
+            return "frmPlayAgain";
+    }
+    return {};
+}
 
 }  // namespace bw

@@ -19,9 +19,9 @@ void cmdInn2_Click(Scoreboard& frmBailwood2, rt::Runtime& rt) {
 }
 
 void Form_Closed(rt::Windows& windows) {
-    windows.Unload(frmPlayAgain);
-    windows.Unload(frmBailwood2);
-    windows.Show(frmMain);
+    windows.Unload(Window::frmPlayAgain);
+    windows.Unload(Window::frmBailwood2);
+    windows.Show(Window::frmMain);
 }
 
 }  // namespace bw::match

@@ -2,7 +2,15 @@
 
 #include <utility>
 
+#include "runtime/errors.h"
+
 namespace bw::match {
+
+using rt::Alignment;
+using rt::ControlDesign;
+using rt::ControlKind;
+using rt::Rgb;
+using rt::TwipsRect;
 
 namespace {
 
@@ -11,6 +19,8 @@ constexpr int kRowPitch = 360;
 constexpr int kRowHeight = 255;
 constexpr double kNamePoints = 9.75;
 constexpr double kSmallPoints = 8.25;
+constexpr int kClientWidth = 5640;
+constexpr int kClientHeight = 7110;
 
 ControlDesign label(std::string name, std::string caption, TwipsRect position,
                     std::optional<Rgb> colour, Alignment alignment, double pointSize, bool bold,
@@ -25,7 +35,7 @@ ControlDesign innings_button(std::string name, int left) {
             ControlKind::CommandButton,
             "",
             {left, 6120, 1215, 855},
-            kGreen,
+            rt::kGreen,
             Alignment::Centre,
             kSmallPoints,
             true,
@@ -50,43 +60,43 @@ std::array<ControlDesign, Scoreboard::kControls> buildDesign() {
             const int top = kRowTop + kRowPitch * (n - 1);
             d[i++] = label("lblP" + std::to_string(n) + "T" + std::to_string(t),
                            "Player " + std::to_string(n), {nameLeft, top, 1215, kRowHeight},
-                           kYellow, Alignment::Left, kNamePoints, false);
+                           rt::kYellow, Alignment::Left, kNamePoints, false);
         }
         for (int n = 1; n <= Scoreboard::kPlayers; ++n) {
             const int top = kRowTop + kRowPitch * (n - 1);
             d[i++] = label("lblP" + std::to_string(n) + "R" + std::to_string(t), "",
-                           {runsLeft, top, 615, kRowHeight}, kYellow, Alignment::Centre,
+                           {runsLeft, top, 615, kRowHeight}, rt::kYellow, Alignment::Centre,
                            kSmallPoints, false);
         }
     }
-    d[i++] =
-        label("lblTeam1", "", {120, 720, 1935, 255}, kOrange, Alignment::Centre, kNamePoints, true);
-    d[i++] = label("lblTeam2", "", {3480, 720, 1935, 255}, kOrange, Alignment::Centre, kNamePoints,
+    d[i++] = label("lblTeam1", "", {120, 720, 1935, 255}, rt::kOrange, Alignment::Centre,
+                   kNamePoints, true);
+    d[i++] = label("lblTeam2", "", {3480, 720, 1935, 255}, rt::kOrange, Alignment::Centre,
+                   kNamePoints, true);
+    d[i++] = label("lblTR1", "", {1440, 5280, 615, 255}, rt::kRed, Alignment::Centre, kSmallPoints,
                    true);
-    d[i++] =
-        label("lblTR1", "", {1440, 5280, 615, 255}, kRed, Alignment::Centre, kSmallPoints, true);
-    d[i++] =
-        label("lblTR2", "", {4800, 5280, 615, 255}, kRed, Alignment::Centre, kSmallPoints, true);
-    d[i++] =
-        label("lblWT1", "", {1440, 5520, 615, 255}, kRed, Alignment::Centre, kSmallPoints, true);
-    d[i++] =
-        label("lblWT2", "", {4800, 5520, 615, 255}, kRed, Alignment::Centre, kSmallPoints, true);
+    d[i++] = label("lblTR2", "", {4800, 5280, 615, 255}, rt::kRed, Alignment::Centre, kSmallPoints,
+                   true);
+    d[i++] = label("lblWT1", "", {1440, 5520, 615, 255}, rt::kRed, Alignment::Centre, kSmallPoints,
+                   true);
+    d[i++] = label("lblWT2", "", {4800, 5520, 615, 255}, rt::kRed, Alignment::Centre, kSmallPoints,
+                   true);
     d[i++] = innings_button("cmdInn1", 120);
     d[i++] = innings_button("cmdInn2", 3480);
     d[i++] = working_label("lblCounter", 1560);
     d[i++] = working_label("lblResult", 2520);
     d[i++] = working_label("lblWkts", 4920);
-    ControlDesign title = label("lblTitle", "Bailwood 2", {1215, 0, 2925, 435}, kGreen,
+    ControlDesign title = label("lblTitle", "Bailwood 2", {1215, 0, 2925, 435}, rt::kGreen,
                                 Alignment::Centre, 18.0, true);
     title.underline = true;
     d[i++] = title;
-    d[i++] = label("lblTotal1", "Total Runs:", {120, 5280, 1215, 255}, kRed, Alignment::Right,
+    d[i++] = label("lblTotal1", "Total Runs:", {120, 5280, 1215, 255}, rt::kRed, Alignment::Right,
                    kNamePoints, true);
-    d[i++] = label("lblTotal2", "Total Runs:", {3480, 5280, 1215, 255}, kRed, Alignment::Right,
+    d[i++] = label("lblTotal2", "Total Runs:", {3480, 5280, 1215, 255}, rt::kRed, Alignment::Right,
                    kNamePoints, true);
-    d[i++] = label("lblWickets1", "Wickets:", {120, 5520, 1215, 255}, kRed, Alignment::Right,
+    d[i++] = label("lblWickets1", "Wickets:", {120, 5520, 1215, 255}, rt::kRed, Alignment::Right,
                    kNamePoints, true);
-    d[i++] = label("lblWickets2", "Wickets:", {3480, 5520, 1215, 255}, kRed, Alignment::Right,
+    d[i++] = label("lblWickets2", "Wickets:", {3480, 5520, 1215, 255}, rt::kRed, Alignment::Right,
                    kNamePoints, true);
     return d;
 }
@@ -100,8 +110,15 @@ std::array<Control, sizeof...(I)> makeControls(Scoreboard& owner, std::index_seq
 
 }  // namespace
 
-const std::array<ControlDesign, Scoreboard::kControls>& matchScreenDesign() {
+const std::array<ControlDesign, Scoreboard::kControls>& matchScreenControls() {
     static const auto design = buildDesign();
+    return design;
+}
+
+const rt::WindowDesign& matchScreenDesign() {
+    static const rt::WindowDesign design{
+        Scoreboard::kDesignedCaption, kClientWidth,         kClientHeight, rt::kDarkGreen,
+        rt::Frame::Sizable,           matchScreenControls()};
     return design;
 }
 
@@ -135,7 +152,7 @@ void Control::changed(Property property) {
 }
 
 Scoreboard::Scoreboard()
-    : controls_(makeControls(*this, std::make_index_sequence<kControls>{}, matchScreenDesign(),
+    : controls_(makeControls(*this, std::make_index_sequence<kControls>{}, matchScreenControls(),
                              [](Scoreboard& s, const ControlDesign& d) { return Control(s, d); })),
       windowCaption_(kDesignedCaption) {}
 
@@ -145,8 +162,23 @@ void Scoreboard::setWindowCaption(std::string caption) {
     if (onWindowCaption_) onWindowCaption_(windowCaption_);
 }
 
+std::size_t Scoreboard::player(PlayerColumn column, int n, int t) {
+    if (n < 1 || n > kPlayers) throw rt::RuntimeError::subscriptOutOfRange("player", n);
+    const std::size_t columnIndex = team(0, t) * 2 + column;
+    return kPlayerBase + columnIndex * kPlayers + static_cast<std::size_t>(n - 1);
+}
+
+std::size_t Scoreboard::team(std::size_t base, int t) {
+    if (t < 1 || t > 2) throw rt::RuntimeError::subscriptOutOfRange("team", t);
+    return base + static_cast<std::size_t>(t - 1);
+}
+
 Control* Scoreboard::find(std::string_view name) {
-    for (auto& control : controls_) {
+    return const_cast<Control*>(std::as_const(*this).find(name));
+}
+
+const Control* Scoreboard::find(std::string_view name) const {
+    for (const auto& control : controls_) {
         if (control.name() == name) return &control;
     }
     return nullptr;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "match/control_design.h"
+#include "runtime/window_design.h"
 
 namespace bw::match {
 
@@ -24,16 +24,16 @@ class Control {
     bool fontBold() const { return fontBold_; }
     void setFontBold(bool bold);
 
-    const ControlDesign& design() const { return *design_; }
+    const rt::ControlDesign& design() const { return *design_; }
     const std::string& name() const { return design_->name; }
 
   private:
     friend class Scoreboard;
-    Control(Scoreboard& owner, const ControlDesign& design);
+    Control(Scoreboard& owner, const rt::ControlDesign& design);
     void changed(Property property);
 
     Scoreboard* owner_;
-    const ControlDesign* design_;
+    const rt::ControlDesign* design_;
     std::string caption_;
     bool visible_;
     bool fontBold_;
@@ -59,18 +59,29 @@ class Scoreboard {
     void setWindowCaption(std::string caption);
 
     // Player n (1..11) of team t (1, 2): name label lblP<n>T<t> and runs label lblP<n>R<t>.
-    Control& lblPT(int n, int t) { return at(playerIndex(0, n, t)); }
-    Control& lblPR(int n, int t) { return at(playerIndex(1, n, t)); }
-    Control& lblTeam(int t) { return at(kTeamBase + t - 1); }
-    Control& lblTR(int t) { return at(kTotalBase + t - 1); }
-    Control& lblWT(int t) { return at(kWicketsBase + t - 1); }
-    Control& cmdInn(int t) { return at(kButtonBase + t - 1); }
-    Control& lblCounter() { return at(kCounter); }
-    Control& lblResult() { return at(kResult); }
-    Control& lblWkts() { return at(kWkts); }
+    // A player or team out of range raises Subscript out of range.
+    Control& lblPT(int n, int t) { return controls_[player(kNames, n, t)]; }
+    const Control& lblPT(int n, int t) const { return controls_[player(kNames, n, t)]; }
+    Control& lblPR(int n, int t) { return controls_[player(kRuns, n, t)]; }
+    const Control& lblPR(int n, int t) const { return controls_[player(kRuns, n, t)]; }
+    Control& lblTeam(int t) { return controls_[team(kTeamBase, t)]; }
+    const Control& lblTeam(int t) const { return controls_[team(kTeamBase, t)]; }
+    Control& lblTR(int t) { return controls_[team(kTotalBase, t)]; }
+    const Control& lblTR(int t) const { return controls_[team(kTotalBase, t)]; }
+    Control& lblWT(int t) { return controls_[team(kWicketsBase, t)]; }
+    const Control& lblWT(int t) const { return controls_[team(kWicketsBase, t)]; }
+    Control& cmdInn(int t) { return controls_[team(kButtonBase, t)]; }
+    const Control& cmdInn(int t) const { return controls_[team(kButtonBase, t)]; }
+    Control& lblCounter() { return controls_[kCounter]; }
+    const Control& lblCounter() const { return controls_[kCounter]; }
+    Control& lblResult() { return controls_[kResult]; }
+    const Control& lblResult() const { return controls_[kResult]; }
+    Control& lblWkts() { return controls_[kWkts]; }
+    const Control& lblWkts() const { return controls_[kWkts]; }
 
     // A control by its name; nullptr when the screen has none of that name.
     Control* find(std::string_view name);
+    const Control* find(std::string_view name) const;
     std::array<Control, kControls>& controls() { return controls_; }
     const std::array<Control, kControls>& controls() const { return controls_; }
 
@@ -81,19 +92,20 @@ class Scoreboard {
   private:
     friend class Control;
     // Index layout of controls_, in the order of the designed controls.
-    static constexpr int kPlayerBase = 0;  // 4 columns of 11: names 1, runs 1, names 2, runs 2
-    static constexpr int kTeamBase = 44;
-    static constexpr int kTotalBase = 46;
-    static constexpr int kWicketsBase = 48;
-    static constexpr int kButtonBase = 50;
-    static constexpr int kCounter = 52;
-    static constexpr int kResult = 53;
-    static constexpr int kWkts = 54;
+    static constexpr std::size_t kPlayerBase =
+        0;  // 4 columns of 11: names 1, runs 1, names 2, runs 2
+    static constexpr std::size_t kTeamBase = 44;
+    static constexpr std::size_t kTotalBase = 46;
+    static constexpr std::size_t kWicketsBase = 48;
+    static constexpr std::size_t kButtonBase = 50;
+    static constexpr std::size_t kCounter = 52;
+    static constexpr std::size_t kResult = 53;
+    static constexpr std::size_t kWkts = 54;
+    enum PlayerColumn { kNames, kRuns };
 
-    static int playerIndex(int column, int n, int t) {
-        return kPlayerBase + ((t - 1) * 2 + column) * kPlayers + (n - 1);
-    }
-    Control& at(int index) { return controls_[static_cast<std::size_t>(index)]; }
+    // Indexes of controls_, checked.
+    static std::size_t player(PlayerColumn column, int n, int t);
+    static std::size_t team(std::size_t base, int t);
 
     std::array<Control, kControls> controls_;
     std::string windowCaption_;
@@ -102,6 +114,8 @@ class Scoreboard {
 };
 
 // The designed controls in the order Scoreboard keeps them.
-const std::array<ControlDesign, Scoreboard::kControls>& matchScreenDesign();
+const std::array<rt::ControlDesign, Scoreboard::kControls>& matchScreenControls();
+// The match screen as designed: the window and its controls.
+const rt::WindowDesign& matchScreenDesign();
 
 }  // namespace bw::match

@@ -11,7 +11,7 @@ inline constexpr int vbInformation = 64;
 
 // Modal message and input boxes. The program shows real dialogs; tests script the answers.
 class Boxes {
-public:
+  public:
     virtual ~Boxes() = default;
     // Modal; returns when dismissed.
     virtual void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) = 0;

@@ -243,7 +243,7 @@ std::string vbaStrCat(std::initializer_list<std::string_view> pieces) {
 
 std::string rtcVarBstrFromAnsi(int code) {
     if (code < 0 || code > 127) {
-        throw RuntimeError(5, "Invalid procedure call or argument");
+        throw RuntimeError(kInvalidProcedureCall, "Invalid procedure call or argument");
     }
     return std::string(1, static_cast<char>(code));
 }

@@ -2,17 +2,18 @@
 
 namespace bw::rt {
 
-RuntimeError::RuntimeError(int number, const std::string& message)
+RuntimeError::RuntimeError(ErrorNumber number, const std::string& message)
     : std::runtime_error(message), number_(number) {}
 
 RuntimeError RuntimeError::typeMismatch(const std::string& text) {
-    return RuntimeError(13, "Type mismatch: \"" + text + "\" is not a number.");
+    return RuntimeError(kTypeMismatch, "Type mismatch: \"" + text + "\" is not a number.");
 }
 
-RuntimeError RuntimeError::overflow() { return RuntimeError(6, "Overflow"); }
+RuntimeError RuntimeError::overflow() { return RuntimeError(kOverflow, "Overflow"); }
 
-RuntimeError RuntimeError::noSuchWindow(const std::string& name) {
-    return RuntimeError(424, "Object required: no window named \"" + name + "\".");
+RuntimeError RuntimeError::subscriptOutOfRange(const std::string& what, int index) {
+    return RuntimeError(kSubscriptOutOfRange,
+                        "Subscript out of range: no " + what + " " + std::to_string(index) + ".");
 }
 
 }  // namespace bw::rt

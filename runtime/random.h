@@ -7,7 +7,7 @@ namespace bw::rt {
 
 // The runtime's random-number service.
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     // Reseeds from the system clock.
     virtual void rtcRandomize() = 0;
@@ -17,13 +17,13 @@ public:
 
 // PCG32 (O'Neill): small, fast and of good statistical quality.
 class Pcg32 {
-public:
+  public:
     explicit Pcg32(std::uint64_t seed = 0x853c49e6748fea9bULL);
     std::uint32_t next();
     // Folds a value into the state without discarding what the state already holds.
     void mix(std::uint64_t value);
 
-private:
+  private:
     std::uint64_t state_;
 };
 
@@ -34,12 +34,12 @@ std::uint64_t highResolutionClock();
 // The program's generator. Reseeding mixes the clock reading into the generator's state
 // instead of replacing it: clicks within one clock tick still get different rolls.
 class ClockSeededRandom final : public Random {
-public:
+  public:
     explicit ClockSeededRandom(Clock clock = highResolutionClock, Pcg32 generator = Pcg32{});
     void rtcRandomize() override;
     float rtcRandomNext() override;
 
-private:
+  private:
     Clock clock_;
     Pcg32 generator_;
 };

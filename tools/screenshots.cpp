@@ -31,12 +31,12 @@ int main(int argc, char** argv) {
     bw::testing::ScriptedBoxes boxes;
     bw::rt::qt::FormRuntime forms(bw::app::Bailwood2Project(), random, boxes);
 
-    forms.Show(bw::frmMain);
-    save(forms.instance(bw::frmMain), folder, "start-screen.png");
+    forms.Show(bw::Window::frmMain);
+    save(forms.instance(bw::Window::frmMain), folder, "start-screen.png");
 
     boxes.answers = {"Lions", "Tigers"};
-    forms.Show(bw::frmBailwood2);
-    auto* screen = static_cast<bw::match::FrmBailwood2*>(forms.instance(bw::frmBailwood2));
+    forms.Show(bw::Window::frmBailwood2);
+    auto* screen = qobject_cast<bw::match::FrmBailwood2*>(forms.instance(bw::Window::frmBailwood2));
     auto& sb = screen->scoreboard();
     auto* cmdInn1 = screen->findChild<QWidget*>("cmdInn1");
     auto* cmdInn2 = screen->findChild<QWidget*>("cmdInn2");
@@ -51,6 +51,6 @@ int main(int argc, char** argv) {
     for (int roll : {40, 70, 1, 90, 82}) click(cmdInn2, roll);
     while (sb.cmdInn(2).visible()) click(cmdInn2, 82);
     save(screen, folder, "match-screen.png");
-    save(forms.instance(bw::frmPlayAgain), folder, "play-again.png");
+    save(forms.instance(bw::Window::frmPlayAgain), folder, "play-again.png");
     return 0;
 }

@@ -1,106 +1,41 @@
 #include "match/view/frm_bailwood2.h"
 
 #include <QAccessible>
-#include <QApplication>
+#include <algorithm>
 
 #include "match/accessible_text.h"
 #include "match/ball_announcement.h"
-#include "match/forms.h"
 #include "match/match_screen.h"
 #include "match/match_setup.h"
 #include "match/view/scoreboard_accessibility.h"
 #include "runtime/qt/caption_widgets.h"
 #include "runtime/qt/form_runtime.h"
 #include "runtime/qt/presentation.h"
+#include "runtime/qt/window_builder.h"
 
 namespace bw::match {
 
 using rt::qt::CaptionButton;
 using rt::qt::CaptionLabel;
-using rt::qt::twipsToPixels;
 
-namespace {
-
-constexpr int kClientWidth = 5640;
-constexpr int kClientHeight = 7110;
-
-QColor toQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
-
-Qt::Alignment toQt(Alignment alignment) {
-    switch (alignment) {
-        case Alignment::Left:
-            return Qt::AlignLeft | Qt::AlignVCenter;
-        case Alignment::Right:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        case Alignment::Centre:
-            break;
-    }
-    return Qt::AlignCenter;
-}
-
-QRect toPixels(const TwipsRect& r) {
-    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-            twipsToPixels(r.height)};
-}
-
-QWidget* build(QWidget& window, const ControlDesign& design) {
-    QWidget* widget = nullptr;
-    if (design.kind == ControlKind::CommandButton) {
-        auto* button = new CaptionButton(&window);
-        QPalette palette = button->palette();
-        if (design.colour) palette.setColor(QPalette::Button, toQColor(*design.colour));
-        button->setPalette(palette);
-        button->setCaption(design.caption);
-        widget = button;
-    } else {
-        auto* label = new CaptionLabel(&window);
-        label->setAlignment(toQt(design.alignment));
-        QPalette palette = design.transparent ? label->palette() : QApplication::palette(label);
-        if (design.colour) palette.setColor(QPalette::WindowText, toQColor(*design.colour));
-        label->setPalette(palette);
-        label->setAutoFillBackground(!design.transparent);
-        label->setCaption(design.caption);
-        widget = label;
-    }
-    widget->setObjectName(QString::fromStdString(design.name));
+FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms) {
+    installScoreboardAccessibility();
+    const std::vector<QWidget*> widgets = rt::qt::buildWindow(*this, matchScreenDesign());
+    std::copy(widgets.begin(), widgets.end(), widgets_.begin());
     // The screen's own interface names each control. A name of the widget's own keeps Qt from
     // telling the screen reader of every new caption, the hidden working labels' included.
-    widget->setAccessibleName(widget->objectName());
-    widget->setFont(rt::qt::classicFont(design.pointSize, design.bold, design.underline));
-    widget->setGeometry(toPixels(design.position));
-    return widget;
-}
-
-}  // namespace
-
-FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms, frmBailwood2) {
-    // Sizable, with minimise and close buttons but no maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    installScoreboardAccessibility();
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toQColor(kDarkGreen));
-    setPalette(palette);
-    setAutoFillBackground(true);
-    resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-    rt::qt::setWindowCaption(*this, scoreboard_.windowCaption());
-
-    auto& controls = scoreboard_.controls();
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        widgets_[i] = build(*this, controls[i].design());
+    for (QWidget* widget : widgets_) widget->setAccessibleName(widget->objectName());
     latestBallNotice_ = new QWidget(this);
     latestBallNotice_->setObjectName("latestBall");
     latestBallNotice_->setGeometry(0, 0, 0, 0);
     latestBallNotice_->hide();  // until the first ball
-    QWidget::setTabOrder(widgetOf(scoreboard_.cmdInn(1)), widgetOf(scoreboard_.cmdInn(2)));
 
     scoreboard_.observe(
         [this](const Control& c, Property p) { render(c, p); },
         [this](const std::string& caption) { rt::qt::setWindowCaption(*this, caption); });
 
     for (int t = 1; t <= 2; ++t)
-        onClick(static_cast<CaptionButton*>(widgetOf(scoreboard_.cmdInn(t))),
+        onClick(qobject_cast<CaptionButton*>(widgetOf(scoreboard_.cmdInn(t))),
                 [this, t] { bowl(t); });
 }
 
@@ -178,7 +113,7 @@ void FrmBailwood2::render(const Control& control, Property property) {
     switch (property) {
         case Property::Visible:
             widget->setVisible(control.visible());
-            if (control.design().kind == ControlKind::CommandButton) focusTheInningsButton();
+            if (control.design().kind == rt::ControlKind::CommandButton) focusTheInningsButton();
             break;
         case Property::FontBold: {
             QFont font = widget->font();
@@ -187,10 +122,10 @@ void FrmBailwood2::render(const Control& control, Property property) {
             break;
         }
         case Property::Caption:
-            if (control.design().kind == ControlKind::CommandButton) {
-                static_cast<CaptionButton*>(widget)->setCaption(control.caption());
+            if (auto* button = qobject_cast<CaptionButton*>(widget)) {
+                button->setCaption(control.caption());
             } else {
-                static_cast<CaptionLabel*>(widget)->setCaption(control.caption());
+                qobject_cast<CaptionLabel*>(widget)->setCaption(control.caption());
             }
             break;
     }

@@ -11,6 +11,8 @@ namespace bw::match {
 
 // The match screen: renders the scoreboard model and forwards clicks to the match logic.
 class FrmBailwood2 final : public rt::qt::Form {
+    Q_OBJECT
+
   public:
     explicit FrmBailwood2(rt::qt::FormRuntime& forms);
 

@@ -48,7 +48,7 @@ class ControlAccessible final : public QAccessibleWidget {
     // opens, follow from the event loop, so the tool is never held by a modal box.
     void doAction(const QString& action) override {
         if (action == pressAction() && role() == QAccessible::Button) {
-            QMetaObject::invokeMethod(static_cast<QAbstractButton*>(widget()),
+            QMetaObject::invokeMethod(qobject_cast<QAbstractButton*>(widget()),
                                       &QAbstractButton::click, Qt::QueuedConnection);
             return;
         }
@@ -91,8 +91,8 @@ class ScreenAccessible final : public QAccessibleWidget {
 QAccessibleInterface* scoreboardFactory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
-    if (auto* screen = dynamic_cast<FrmBailwood2*>(widget)) return new ScreenAccessible(screen);
-    auto* screen = dynamic_cast<FrmBailwood2*>(widget->parentWidget());
+    if (auto* screen = qobject_cast<FrmBailwood2*>(widget)) return new ScreenAccessible(screen);
+    auto* screen = qobject_cast<FrmBailwood2*>(widget->parentWidget());
     return screen ? new ControlAccessible(widget, *screen) : nullptr;
 }
 

@@ -9,6 +9,8 @@ namespace bw::rt::qt {
 // A label that shows its caption as plain text on one line, elided with the whole caption in
 // its tooltip when it does not fit. Its bounds never change.
 class CaptionLabel final : public QLabel {
+    Q_OBJECT
+
   public:
     explicit CaptionLabel(QWidget* parent);
     void setCaption(const std::string& caption);
@@ -26,6 +28,8 @@ class CaptionLabel final : public QLabel {
 // A command button whose caption has no access key and wraps onto as many lines as the button
 // holds, the last one elided (whole caption in the tooltip) when it still does not fit.
 class CaptionButton final : public QPushButton {
+    Q_OBJECT
+
   public:
     explicit CaptionButton(QWidget* parent);
     void setCaption(const std::string& caption);

@@ -8,10 +8,7 @@
 
 namespace bw::rt::qt {
 
-Form::Form(FormRuntime& forms, std::string_view name) : forms_(forms) {
-    setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    setAttribute(Qt::WA_QuitOnClose, false);
-}
+Form::Form(FormRuntime& forms) : forms_(forms) { setAttribute(Qt::WA_QuitOnClose, false); }
 
 void Form::onClick(QAbstractButton* button, std::function<void()> handler) {
     connect(button, &QAbstractButton::clicked, this,

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 #include <functional>
-#include <string_view>
 
 class QAbstractButton;
 class QAction;
@@ -11,11 +10,13 @@ namespace bw::rt::qt {
 
 class FormRuntime;
 
-// A window of the program: built from its designed values in its constructor; its load
-// handler runs before it is first shown.
+// A window of the program: built from its designed values in its constructor; the runtime
+// names it after its window, and runs its load handler before it is first shown.
 class Form : public QWidget {
+    Q_OBJECT
+
   public:
-    Form(FormRuntime& forms, std::string_view name);
+    explicit Form(FormRuntime& forms);
 
     virtual void Form_Load() {}
 

@@ -35,31 +35,29 @@ FormRuntime::FormRuntime(const ProjectDescription& project, Random& random, Boxe
     : project_(project), runtime_{random, boxes, *this} {
     QPixmapCache::setCacheLimit(kPixmapCacheKiB);
     for (const WindowClass& windowClass : project.windows) {
-        windows_.emplace(windowClass.name, Entry{&windowClass});
+        windows_.emplace(windowClass.window, Entry{&windowClass});
     }
 }
 
 FormRuntime::~FormRuntime() {
-    for (auto& [name, e] : windows_) delete e.instance;
+    for (auto& [window, e] : windows_) delete e.instance;
     // Windows unloaded during their own handlers are deleted here if the loop has stopped.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-FormRuntime::Entry& FormRuntime::entry(std::string_view window) {
-    auto it = windows_.find(window);
-    if (it == windows_.end()) throw RuntimeError::noSuchWindow(std::string(window));
-    return it->second;
-}
+// The project lists every window it has, so every window named is found.
+FormRuntime::Entry& FormRuntime::entry(Window window) { return windows_.at(window); }
 
-void FormRuntime::Load(std::string_view window) {
+void FormRuntime::Load(Window window) {
     Entry& e = entry(window);
     if (e.instance) return;
     e.instance = e.windowClass->create(*this).release();
+    e.instance->setObjectName(e.windowClass->objectName);
     centreOnScreen(*e.instance);
     e.instance->Form_Load();
 }
 
-void FormRuntime::Show(std::string_view window) {
+void FormRuntime::Show(Window window) {
     Load(window);
     Form* form = entry(window).instance;
     if (!form) return;  // its load handler unloaded it again
@@ -68,11 +66,11 @@ void FormRuntime::Show(std::string_view window) {
     form->activateWindow();
 }
 
-void FormRuntime::Hide(std::string_view window) {
+void FormRuntime::Hide(Window window) {
     if (Form* form = entry(window).instance) form->hide();
 }
 
-void FormRuntime::Unload(std::string_view window) {
+void FormRuntime::Unload(Window window) {
     Entry& e = entry(window);
     Form* form = e.instance;
     if (!form) return;
@@ -88,7 +86,7 @@ void FormRuntime::end(int status) {
     if (ended_) return;
     ended_ = true;
     exitStatus_ = status;
-    for (auto& [name, e] : windows_) Unload(name);
+    for (auto& [window, e] : windows_) Unload(window);
     if (end_) end_(status);
 }
 
@@ -112,6 +110,6 @@ void FormRuntime::handle(const std::function<void()>& handler) {
     end(kRuntimeErrorStatus);
 }
 
-Form* FormRuntime::instance(std::string_view window) { return entry(window).instance; }
+Form* FormRuntime::instance(Window window) { return entry(window).instance; }
 
 }  // namespace bw::rt::qt

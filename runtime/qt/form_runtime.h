@@ -5,7 +5,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "runtime/runtime.h"
@@ -16,19 +15,18 @@ class Form;
 class FormRuntime;
 
 struct WindowClass {
-    std::string name;
+    Window window;
+    QString objectName;  // of every instance, so tools find the window by it
     std::function<std::unique_ptr<Form>(FormRuntime&)> create;
 };
 
-// What the program hands to the runtime: its windows (the first is shown at start-up) and
-// its procedure modules, which the runtime only lists.
+// What the program hands to the runtime: its windows, the first shown at start-up.
 struct ProjectDescription {
     std::string name;
     QString title;      // names the program in the runtime's own error box
     QString iconPath;   // SVG resource for the application icon
     QString desktopId;  // names the installed desktop entry, so desktops match windows to it
     std::vector<WindowClass> windows;
-    std::vector<std::string> modules;
 };
 
 inline constexpr int kRuntimeErrorStatus = 1;
@@ -42,10 +40,10 @@ class FormRuntime final : public Windows {
 
     Runtime& runtime() { return runtime_; }
 
-    void Load(std::string_view window) override;
-    void Show(std::string_view window) override;
-    void Hide(std::string_view window) override;
-    void Unload(std::string_view window) override;
+    void Load(Window window) override;
+    void Show(Window window) override;
+    void Hide(Window window) override;
+    void Unload(Window window) override;
     void vbaEnd() override;
 
     // Runs an event handler. A run-time error is reported in the runtime's error box and
@@ -56,7 +54,7 @@ class FormRuntime final : public Windows {
     void handle(const std::function<void()>& handler);
 
     // The loaded instance of a window, or nullptr.
-    Form* instance(std::string_view window);
+    Form* instance(Window window);
     bool ended() const { return ended_; }
     int exitStatus() const { return exitStatus_; }
     // Called once when the program ends, with its exit status.
@@ -67,12 +65,12 @@ class FormRuntime final : public Windows {
         const WindowClass* windowClass;
         Form* instance = nullptr;
     };
-    Entry& entry(std::string_view window);
+    Entry& entry(Window window);
     void end(int status);
 
     const ProjectDescription& project_;
     Runtime runtime_;
-    std::map<std::string, Entry, std::less<>> windows_;
+    std::map<Window, Entry> windows_;
     bool ended_ = false;
     bool handling_ = false;
     int exitStatus_ = 0;

@@ -54,7 +54,7 @@ int ThunRTMain(const ProjectDescription& project, int argc, char** argv,
     QtBoxes boxes;
     FormRuntime forms(project, *random, boxes);
     forms.onEnd([](int status) { QCoreApplication::exit(status); });
-    forms.handle([&] { forms.Show(project.windows.front().name); });
+    forms.handle([&] { forms.Show(project.windows.front().window); });
     if (forms.ended()) return forms.exitStatus();
     const int loopStatus = QApplication::exec();
     return forms.ended() ? forms.exitStatus() : loopStatus;
