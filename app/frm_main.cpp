@@ -22,8 +22,12 @@ const rt::WindowDesign& design() {
          .bold = true,
          .accessKey = true},
     }};
-    static const rt::WindowDesign window{"Bailwood 2",           3270,    1005, rt::kGreen,
-                                         rt::Frame::FixedDialog, controls};
+    static const rt::WindowDesign window{.caption = "Bailwood 2",
+                                         .clientWidth = 3270,
+                                         .clientHeight = 1005,
+                                         .background = rt::kGreen,
+                                         .frame = rt::Frame::FixedDialog,
+                                         .controls = controls};
     return window;
 }
 

@@ -40,9 +40,12 @@ const rt::WindowDesign& design() {
          .bold = false,
          .accessKey = true},
     }};
-    // No background: the platform's dialog colour.
-    static const rt::WindowDesign window{"Play Again?",          3585,    1335, std::nullopt,
-                                         rt::Frame::FixedDialog, controls};
+    static const rt::WindowDesign window{.caption = "Play Again?",
+                                         .clientWidth = 3585,
+                                         .clientHeight = 1335,
+                                         .background = std::nullopt,  // the platform's colour
+                                         .frame = rt::Frame::FixedDialog,
+                                         .controls = controls};
     return window;
 }
 

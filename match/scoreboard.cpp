@@ -19,8 +19,6 @@ constexpr int kRowPitch = 360;
 constexpr int kRowHeight = 255;
 constexpr double kNamePoints = 9.75;
 constexpr double kSmallPoints = 8.25;
-constexpr int kClientWidth = 5640;
-constexpr int kClientHeight = 7110;
 
 ControlDesign label(std::string name, std::string caption, TwipsRect position,
                     std::optional<Rgb> colour, Alignment alignment, double pointSize, bool bold,
@@ -116,9 +114,12 @@ const std::array<ControlDesign, Scoreboard::kControls>& matchScreenControls() {
 }
 
 const rt::WindowDesign& matchScreenDesign() {
-    static const rt::WindowDesign design{
-        Scoreboard::kDesignedCaption, kClientWidth,         kClientHeight, rt::kDarkGreen,
-        rt::Frame::Sizable,           matchScreenControls()};
+    static const rt::WindowDesign design{.caption = Scoreboard::kDesignedCaption,
+                                         .clientWidth = 5640,
+                                         .clientHeight = 7110,
+                                         .background = rt::kDarkGreen,
+                                         .frame = rt::Frame::Sizable,
+                                         .controls = matchScreenControls()};
     return design;
 }
 
