@@ -126,8 +126,11 @@ TEST(Match, TheRollIsReadStrictlyEveryOtherNumberLeniently) {
         m.click(1, std::numeric_limits<float>::quiet_NaN());
         ADD_FAILURE() << "no error for the roll " << m.sb.lblCounter().caption();
     } catch (const rt::RuntimeError& error) {
-        EXPECT_EQ(error.number(), 13);
+        EXPECT_EQ(error.number(), rt::kTypeMismatch);
     }
+    // No player 12, no team 3: an error, never a control out of bounds.
+    EXPECT_THROW(m.sb.lblPR(12, 1), rt::RuntimeError);
+    EXPECT_THROW(m.sb.lblTR(3), rt::RuntimeError);
 }
 
 TEST(Match, WholeMatchesEndWhereTheyMust) {

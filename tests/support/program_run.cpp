@@ -19,8 +19,8 @@ namespace {
 constexpr int kWicket = 95;
 
 QString captionOf(const QWidget* widget) {
-    if (auto* label = dynamic_cast<const rt::qt::CaptionLabel*>(widget)) return label->caption();
-    if (auto* button = dynamic_cast<const rt::qt::CaptionButton*>(widget)) return button->caption();
+    if (auto* label = qobject_cast<const rt::qt::CaptionLabel*>(widget)) return label->caption();
+    if (auto* button = qobject_cast<const rt::qt::CaptionButton*>(widget)) return button->caption();
     return {};
 }
 
@@ -31,29 +31,29 @@ ProgramRun::ProgramRun() : forms((registerIcons(), app::Bailwood2Project()), ran
         ++endings;
         endStatus = status;
     });
-    forms.handle([this] { forms.Show("frmMain"); });
+    forms.handle([this] { forms.Show(Window::frmMain); });
 }
 
-QWidget* ProgramRun::window(std::string_view name) { return forms.instance(name); }
+QWidget* ProgramRun::window(Window window) { return forms.instance(window); }
 
 match::FrmBailwood2* ProgramRun::match() {
-    return static_cast<match::FrmBailwood2*>(window("frmBailwood2"));
+    return qobject_cast<match::FrmBailwood2*>(window(Window::frmBailwood2));
 }
 
-QAbstractButton* ProgramRun::button(std::string_view window, const char* name) {
+QAbstractButton* ProgramRun::button(Window window, const char* name) {
     return buttonOf(this->window(window), name);
 }
 
 match::FrmBailwood2* ProgramRun::openMatch(const QString& team1, const QString& team2) {
     answerer.names(team1, team2);
-    QTest::mouseClick(button("frmMain", "cmdBailwood2"), Qt::LeftButton);
+    QTest::mouseClick(button(Window::frmMain, "cmdBailwood2"), Qt::LeftButton);
     return visibleWindow("frmBailwood2") ? match() : nullptr;
 }
 
 void ProgramRun::bowl(std::initializer_list<int> rolls) {
     for (int roll : rolls) {
-        QAbstractButton* innings = button("frmBailwood2", "cmdInn1");
-        if (!innings->isVisible()) innings = button("frmBailwood2", "cmdInn2");
+        QAbstractButton* innings = button(Window::frmBailwood2, "cmdInn1");
+        if (!innings->isVisible()) innings = button(Window::frmBailwood2, "cmdInn2");
         QVERIFY2(innings->isVisible(), "no innings button to click");
         random.pushRoll(roll);
         QTest::mouseClick(innings, Qt::LeftButton);
@@ -66,7 +66,7 @@ void ProgramRun::bowl(std::initializer_list<int> rolls) {
 void ProgramRun::playInnings(std::initializer_list<int> rolls) {
     bowl(rolls);
     const char* innings = match()->scoreboard().cmdInn(1).visible() ? "cmdInn1" : "cmdInn2";
-    for (int guard = 0; guard < 20 && match() && button("frmBailwood2", innings)->isVisible();
+    for (int guard = 0; guard < 20 && match() && button(Window::frmBailwood2, innings)->isVisible();
          ++guard)
         bowl({kWicket});
 }

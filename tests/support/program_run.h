@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "match/forms.h"
 #include "runtime/qt/form_runtime.h"
 #include "runtime/qt/qt_boxes.h"
 #include "tests/support/box_answerer.h"
@@ -25,10 +26,10 @@ struct ProgramRun {
     ProgramRun();
 
     // The loaded instance of a window, or nullptr.
-    QWidget* window(std::string_view name);
+    QWidget* window(Window window);
     match::FrmBailwood2* match();
     // The child button of that name on a loaded window, or nullptr.
-    QAbstractButton* button(std::string_view window, const char* name);
+    QAbstractButton* button(Window window, const char* name);
     // Clicks the start screen's button and types the two names; the match screen if shown.
     match::FrmBailwood2* openMatch(const QString& team1 = "Lions", const QString& team2 = "Tigers");
     // One click of the innings button in play for each roll; after each click every widget

@@ -16,7 +16,7 @@ double number(const std::string& caption) {
 
 }  // namespace
 
-ScoreboardInvariants::ScoreboardInvariants(match::Scoreboard& scoreboard)
+ScoreboardInvariants::ScoreboardInvariants(const match::Scoreboard& scoreboard)
     : sb_(scoreboard), before_{stateOf(1), stateOf(2)} {}
 
 ScoreboardInvariants::TeamState ScoreboardInvariants::stateOf(int t) {

@@ -13,7 +13,7 @@ namespace bw::testing {
 class ScoreboardInvariants {
   public:
     // Takes the scoreboard as it stands before the first click.
-    explicit ScoreboardInvariants(match::Scoreboard& scoreboard);
+    explicit ScoreboardInvariants(const match::Scoreboard& scoreboard);
 
     // Checks the scoreboard after a click has been handled: "" when it is sound, otherwise
     // one line for each broken rule.
@@ -26,7 +26,7 @@ class ScoreboardInvariants {
     std::string checkTeam(int t, const TeamState& now);
     std::string checkButtons();
 
-    match::Scoreboard& sb_;
+    const match::Scoreboard& sb_;
     std::array<TeamState, 2> before_;
     int clicks_ = 0;
 };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "match/forms.h"
 #include "runtime/runtime.h"
 
 // Stand-ins for the runtime's services in tests without windows: scripted answers, and a
@@ -56,10 +57,10 @@ class ScriptedBoxes final : public rt::Boxes {
 class RecordingWindows final : public rt::Windows {
   public:
     std::vector<std::string> calls;
-    void Load(std::string_view w) override { calls.push_back("Load " + std::string(w)); }
-    void Show(std::string_view w) override { calls.push_back("Show " + std::string(w)); }
-    void Hide(std::string_view w) override { calls.push_back("Hide " + std::string(w)); }
-    void Unload(std::string_view w) override { calls.push_back("Unload " + std::string(w)); }
+    void Load(Window w) override { calls.push_back("Load " + std::string(windowName(w))); }
+    void Show(Window w) override { calls.push_back("Show " + std::string(windowName(w))); }
+    void Hide(Window w) override { calls.push_back("Hide " + std::string(windowName(w))); }
+    void Unload(Window w) override { calls.push_back("Unload " + std::string(windowName(w))); }
     void vbaEnd() override { calls.emplace_back("vbaEnd"); }
 };
 

@@ -80,7 +80,7 @@ class HostileUseTest : public QObject {
 
   private:
     QAbstractButton* innings(int t) {
-        return run_->button("frmBailwood2", t == 1 ? "cmdInn1" : "cmdInn2");
+        return run_->button(Window::frmBailwood2, t == 1 ? "cmdInn1" : "cmdInn2");
     }
     void playTo(Stage stage);
     void checkSound();
@@ -113,7 +113,7 @@ void HostileUseTest::aWholeMatchShowsTheNamesLiterally() {
         for (QWidget* child : run_->match()->findChildren<QWidget*>(QRegularExpression(".")))
             bounds[child->objectName()] = child->geometry();
     });
-    QTest::mouseClick(run_->button("frmMain", "cmdBailwood2"), Qt::LeftButton);
+    QTest::mouseClick(run_->button(Window::frmMain, "cmdBailwood2"), Qt::LeftButton);
     QWidget* match = run_->match();
     QVERIFY(match && !bounds.isEmpty());
 
@@ -179,7 +179,7 @@ void HostileUseTest::stormsNeverBowlBehindABoxNorRepeatTheEnd() {
 
     // A storm of Yes starts one new match, not a stack of name boxes.
     run_->answerer.names("Emus", "Kiwis");
-    queueClicks(run_->button("frmPlayAgain", "cmdYes"), 200);
+    queueClicks(run_->button(Window::frmPlayAgain, "cmdYes"), 200);
     QTRY_COMPARE(run_->answerer.count(BoxKind::Input), 4);
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
@@ -216,7 +216,7 @@ void HostileUseTest::closingLeavesTheProgramSound_data() {
 
 void HostileUseTest::playTo(Stage stage) {
     if (stage == Stage::StartScreen) return;
-    QTest::mouseClick(run_->button("frmMain", "cmdBailwood2"), Qt::LeftButton);
+    QTest::mouseClick(run_->button(Window::frmMain, "cmdBailwood2"), Qt::LeftButton);
     if (stage <= Stage::SecondNameBox) return;
     const auto click = [&](int t, int times) {
         for (int i = 0; i < times && innings(t)->isVisible(); ++i)

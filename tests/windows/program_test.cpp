@@ -129,7 +129,7 @@ void ProgramTest::aLongSessionStaysRightAndFlat() {
         if (m == kMeasuredFirst) atFirstMeasure = residentKiB();
         if (m == matches) break;
         run.answerer.names(QString("Home %1").arg(m + 1), QString("Away %1").arg(m + 1));
-        QTest::mouseClick(run.button("frmPlayAgain", "cmdYes"), Qt::LeftButton);
+        QTest::mouseClick(run.button(Window::frmPlayAgain, "cmdYes"), Qt::LeftButton);
         // The windows of the match just played are destroyed, not merely hidden.
         QTRY_COMPARE(topLevelCount("frmBailwood2"), 1);
         QTRY_COMPARE(topLevelCount("frmPlayAgain"), 0);

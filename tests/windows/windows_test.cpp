@@ -12,6 +12,7 @@
 
 #include "app/bailwood2.h"
 #include "match/view/frm_bailwood2.h"
+#include "runtime/errors.h"
 #include "runtime/qt/caption_widgets.h"
 #include "runtime/qt/presentation.h"
 #include "tests/support/program_run.h"
@@ -119,7 +120,7 @@ class WindowsTest : public QObject {
     void drawnAtTheScreensResolution();
 
   private:
-    QWidget* start() { return run_->window("frmMain"); }
+    QWidget* start() { return run_->window(Window::frmMain); }
     QMenuBar* menuBar() { return start()->findChild<QMenuBar*>(); }
     QMenu* fileMenu() { return start()->findChild<QMenu*>("mnuFile"); }
     // A menu entry of the start screen, chosen with the mouse or the keyboard.
@@ -243,7 +244,7 @@ void WindowsTest::aMatchPlaysThroughTheWindows() {
     // A hidden button cannot be clicked, even by a click that still reaches it.
     const auto hiddenClickBowlsNothing = [this](const char* name) {
         const int draws = run_->random.nextCalls;
-        run_->button("frmBailwood2", name)->click();
+        run_->button(Window::frmBailwood2, name)->click();
         QCOMPARE(run_->random.nextCalls, draws);
     };
     hiddenClickBowlsNothing("cmdInn2");
@@ -251,7 +252,7 @@ void WindowsTest::aMatchPlaysThroughTheWindows() {
     // The names show literally: no markup, no access key, no title marker.
     QCOMPARE(run_->match()->windowHandle()->title(),
              QString("Bailwood - Now playing <b>x</b> & [*]'s innings."));
-    QCOMPARE(run_->button("frmBailwood2", "cmdInn1")->text(),
+    QCOMPARE(run_->button(Window::frmBailwood2, "cmdInn1")->text(),
              QString("Play <b>x</b> && [*]'s innings."));
     hiddenClickBowlsNothing("cmdInn1");
     run_->playInnings({10});
@@ -279,7 +280,7 @@ void WindowsTest::theKeyboardAlonePlaysAMatch() {
     // Space on whatever has the focus bowls; Enter closes each box; Alt+N ends.
     run_->random.pushRoll(95);
     for (const char* innings : {"cmdInn1", "cmdInn2"}) {
-        QTRY_COMPARE(QApplication::focusWidget(), run_->button("frmBailwood2", innings));
+        QTRY_COMPARE(QApplication::focusWidget(), run_->button(Window::frmBailwood2, innings));
         for (int ball = 0; ball < 11; ++ball)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     }
@@ -295,13 +296,13 @@ void WindowsTest::aFailedConversionShowsTheErrorBoxAndEnds() {
     // The target is read strictly: a total that is not a number is a run-time error.
     run_->match()->scoreboard().lblTR(1).setCaption("abc");
     run_->random.pushRoll(95);
-    QTest::mouseClick(run_->button("frmBailwood2", "cmdInn1"), Qt::LeftButton);
+    QTest::mouseClick(run_->button(Window::frmBailwood2, "cmdInn1"), Qt::LeftButton);
     QCOMPARE(run_->endings, 1);
     QCOMPARE(run_->endStatus, 1);
     const BoxShown& error = run_->answerer.shown().back();
     QCOMPARE(error.icon, QMessageBox::Critical);
     QCOMPARE(error.title, QString("Bailwood 2"));
-    QVERIFY(error.text.startsWith("Run-time error '13':"));
+    QVERIFY(error.text.startsWith(QString("Run-time error '%1':").arg(rt::kTypeMismatch)));
     QVERIFY(visibleProgramWindows().isEmpty());
 }
 
@@ -318,12 +319,12 @@ void WindowsTest::thePlayAgainDialogAnswers() {
     const QPoint where = start()->pos();
     playAMatch();
     QPointer<QWidget> oldMatch = run_->match();
-    QPointer<QWidget> dialog = run_->window("frmPlayAgain");
+    QPointer<QWidget> dialog = run_->window(Window::frmPlayAgain);
     run_->answerer.names("Emus", "Kiwis");
     if (how == "Alt+Y") {
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QTest::keyClick(dialog, Qt::Key_Y, Qt::AltModifier);
-        QTRY_VERIFY(!run_->window("frmPlayAgain"));
+        QTRY_VERIFY(!run_->window(Window::frmPlayAgain));
     } else {
         QTest::mouseClick(buttonOf(dialog, how == "No" ? "cmdNo" : "cmdYes"), Qt::LeftButton);
     }
@@ -346,7 +347,7 @@ void WindowsTest::thePlayAgainDialogAnswers() {
     QCOMPARE(run_->caption("lblTeam1"), QString("Emus"));
     for (const char* empty : {"lblTR1", "lblTR2", "lblWT1", "lblWT2", "lblP1R1", "lblP1R2"})
         QVERIFY2(run_->caption(empty).isEmpty(), empty);
-    QVERIFY(run_->button("frmBailwood2", "cmdInn1")->isVisible());
+    QVERIFY(run_->button(Window::frmBailwood2, "cmdInn1")->isVisible());
 }
 
 void WindowsTest::captionsFitOrAreElidedWithinTheirBounds() {
