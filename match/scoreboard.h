@@ -91,9 +91,9 @@ class Scoreboard {
 
   private:
     friend class Control;
-    // Index layout of controls_, in the order of the designed controls.
-    static constexpr std::size_t kPlayerBase =
-        0;  // 4 columns of 11: names 1, runs 1, names 2, runs 2
+    // Index layout of controls_, in the order of the designed controls. The players come
+    // first, in 4 columns of 11: names 1, runs 1, names 2, runs 2.
+    static constexpr std::size_t kPlayerBase = 0;
     static constexpr std::size_t kTeamBase = 44;
     static constexpr std::size_t kTotalBase = 46;
     static constexpr std::size_t kWicketsBase = 48;
