@@ -25,7 +25,7 @@ const rt::qt::ProjectDescription& Bailwood2Project() {
     static const rt::qt::ProjectDescription project{
         "Bailwood2",
         "Bailwood 2",
-        ":/icons/bailwood2.svg",
+        ":/icons/bailwood2",
         BAILWOOD_APP_ID,
         {windowClass<FrmMain>(frmMain), windowClass<match::FrmBailwood2>(frmBailwood2),
          windowClass<FrmPlayAgain>(frmPlayAgain)},
