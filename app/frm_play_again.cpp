@@ -34,7 +34,7 @@ FrmPlayAgain::FrmPlayAgain(rt::qt::FormRuntime& forms) : Form(forms, frmPlayAgai
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     rt::qt::setWindowCaption(*this, "Play Again?");
-    setWindowIcon(rt::qt::svgIcon(":/icons/play-again.svg"));
+    setWindowIcon(rt::qt::bitmapIcon(":/icons/play-again"));
     setFixedSize(twipsToPixels(3585), twipsToPixels(1335));
     setFont(rt::qt::classicFont(8.25));
 

@@ -385,7 +385,7 @@ void WindowsTest::drawnAtTheScreensResolution() {
     const qreal ratio = w->devicePixelRatio();
     QCOMPARE(w->grab().size(), QSize(376, 474) * ratio);
     QCOMPARE(QApplication::primaryScreen()->logicalDotsPerInch(), 96.0);
-    const QIcon icon = rt::qt::svgIcon(app::Bailwood2Project().iconPath);
+    const QIcon icon = rt::qt::bitmapIcon(app::Bailwood2Project().iconPath);
     for (int side : {16, 32, 48, 256})
         QCOMPARE(icon.pixmap(QSize(side, side), ratio).size(), QSize(side, side) * ratio);
     run_->playInnings();
