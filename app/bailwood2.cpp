@@ -1,9 +1,14 @@
 #include "app/bailwood2.h"
 
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+
 #include "app/frm_main.h"
 #include "app/frm_play_again.h"
 #include "match/forms.h"
 #include "match/view/frm_bailwood2.h"
+#include "runtime/qt/display_check.h"
 #include "runtime/qt/thun_rt_main.h"
 
 // Resources of a static library are registered by hand, outside any namespace.
@@ -26,7 +31,7 @@ const rt::qt::ProjectDescription& Bailwood2Project() {
     static const rt::qt::ProjectDescription project{
         "Bailwood2",
         "Bailwood 2",
-        ":/icons/bailwood2.svg",
+        ":/icons/bailwood2",
         BAILWOOD_APP_ID,
         {windowClass<FrmMain>(Window::frmMain),
          windowClass<match::FrmBailwood2>(Window::frmBailwood2),
@@ -36,6 +41,13 @@ const rt::qt::ProjectDescription& Bailwood2Project() {
 }
 
 int Bailwood2Main(int argc, char** argv, std::unique_ptr<rt::Random> random) {
+    if (!QCoreApplication::instance() && !rt::qt::displayFound(argc, argv)) {
+        std::fputs(
+            "Bailwood 2: no display found. Run it in a desktop session, or with "
+            "xvfb-run scripts/run (xvfb-run bailwood2 once installed).\n",
+            stderr);
+        return EXIT_FAILURE;
+    }
     registerIcons();
     return rt::qt::ThunRTMain(Bailwood2Project(), argc, argv, std::move(random));
 }

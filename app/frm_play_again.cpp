@@ -61,7 +61,7 @@ FrmPlayAgain::FrmPlayAgain(rt::qt::FormRuntime& forms) : Form(forms) {
     static const bool dialogRole = (QAccessible::installFactory(dialogFactory), true);
     (void)dialogRole;
     rt::qt::buildWindow(*this, design());
-    setWindowIcon(rt::qt::svgIcon(":/icons/play-again.svg"));
+    setWindowIcon(rt::qt::bitmapIcon(":/icons/play-again"));
 
     auto& windows = this->forms();
     onClick(findChild<QAbstractButton*>("cmdYes"), [&windows] { cmdYes_Click(windows); });

@@ -1,11 +1,14 @@
 // Times the program's start against a bare Qt Widgets program: each probe is started as a
 // fresh process, again and again, the two interleaved, and timed from spawn to the line it
-// prints at its first paint. Prints the median times, their ratio and the resident memory.
+// prints at its first paint. Prints the medians and their ratios: that wall time, the
+// resident memory at the first paint, and the whole process's CPU time (user and system)
+// and peak resident memory, as the kernel counts them when it ends.
 //   bw_startup_harness <program probe> <minimal probe> [--runs N] [--platforms offscreen,xcb]
 // The xcb platform runs under an Xvfb server of its own, started for the run.
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,7 +31,9 @@ using Clock = std::chrono::steady_clock;
 
 struct Sample {
     double milliseconds;
-    long residentKb;
+    double residentKb;
+    double cpuMilliseconds;
+    double peakResidentKb;
 };
 
 struct Options {
@@ -135,13 +140,17 @@ Sample runOnce(const std::string& probe, Environment& env, bool quiet) {
     const auto painted = Clock::now();
     close(output);
     int status = 0;
-    waitpid(pid, &status, 0);
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
     long rss = -1;
     if (std::sscanf(line.c_str(), "rss_kb %ld", &rss) != 1 || !WIFEXITED(status) ||
         WEXITSTATUS(status) != 0) {
         throw std::runtime_error(probe + " did not reach its first paint and end cleanly");
     }
-    return {std::chrono::duration<double, std::milli>(painted - start).count(), rss};
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return {std::chrono::duration<double, std::milli>(painted - start).count(),
+            static_cast<double>(rss), ms(usage.ru_utime) + ms(usage.ru_stime),
+            static_cast<double>(usage.ru_maxrss)};
 }
 
 double median(std::vector<double> values) {
@@ -182,18 +191,11 @@ class VirtualDisplay {
     std::string name_;
 };
 
-struct Figures {
-    double milliseconds;
-    double residentKb;
-};
-
-Figures figuresOf(const std::vector<Sample>& samples) {
-    std::vector<double> times, rss;
-    for (const Sample& s : samples) {
-        times.push_back(s.milliseconds);
-        rss.push_back(static_cast<double>(s.residentKb));
-    }
-    return {median(times), median(rss)};
+// The median of one measure over all runs of a probe.
+double medianOf(const std::vector<Sample>& samples, double Sample::*measure) {
+    std::vector<double> values;
+    for (const Sample& s : samples) values.push_back(s.*measure);
+    return median(values);
 }
 
 void measure(const Options& options, const std::string& platform) {
@@ -213,13 +215,20 @@ void measure(const Options& options, const std::string& platform) {
         program.push_back(runOnce(options.programProbe, env, true));
         minimal.push_back(runOnce(options.minimalProbe, env, true));
     }
-    const Figures p = figuresOf(program);
-    const Figures m = figuresOf(minimal);
-    std::printf("%-10s %4d runs  start-up: program %7.1f ms, minimal %7.1f ms, ratio %.3f\n",
-                platform.c_str(), options.runs, p.milliseconds, m.milliseconds,
-                p.milliseconds / m.milliseconds);
-    std::printf("%-10s %4s       memory:   program %7.0f kB, minimal %7.0f kB, ratio %.3f\n",
-                platform.c_str(), "", p.residentKb, m.residentKb, p.residentKb / m.residentKb);
+    const struct {
+        const char* name;
+        double Sample::*measure;
+        const char* unit;
+    } rows[] = {{"start-up", &Sample::milliseconds, "ms"},
+                {"memory", &Sample::residentKb, "kB"},
+                {"cpu time", &Sample::cpuMilliseconds, "ms"},
+                {"peak mem", &Sample::peakResidentKb, "kB"}};
+    for (const auto& row : rows) {
+        const double p = medianOf(program, row.measure);
+        const double m = medianOf(minimal, row.measure);
+        std::printf("%-10s %4d runs  %-9s program %7.1f %s, minimal %7.1f %s, ratio %.3f\n",
+                    platform.c_str(), options.runs, row.name, p, row.unit, m, row.unit, p / m);
+    }
 }
 
 }  // namespace
@@ -227,7 +236,9 @@ void measure(const Options& options, const std::string& platform) {
 int main(int argc, char** argv) {
     try {
         const Options options = parse(argc, argv);
-        std::printf("Median from spawn to first paint, and resident memory (VmRSS) then\n");
+        std::printf(
+            "Medians: spawn to first paint, resident memory (VmRSS) then; CPU time (user+sys)\n"
+            "and peak resident memory (maxrss) of the whole process\n");
         for (const std::string& platform : options.platforms) measure(options, platform);
         return 0;
     } catch (const std::exception& error) {

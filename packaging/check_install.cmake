@@ -1,10 +1,11 @@
 # Installs the build into a scratch prefix and checks what a desktop needs from it: the
-# executable, the desktop entry, the icon at every theme size and as SVG, and the metainfo.
-# Run with cmake -P and -DBUILD_DIR, -DPREFIX, -DBINDIR and -DDATADIR (relative to the
-# prefix), -DAPP_ID, -DICON_SIZES (sizes, comma-separated).
+# executable, the desktop entry, the icon at every theme size and as SVG, the metainfo and the
+# manual page. Run with cmake -P and -DBUILD_DIR, -DPREFIX, -DBINDIR, -DDATADIR and -DMANDIR
+# (relative to the prefix), -DFULL_BINDIR (where the configured prefix puts the executable),
+# -DAPP_ID, -DICON_SIZES (sizes, comma-separated).
 cmake_minimum_required(VERSION 3.25)
 
-foreach(variable BUILD_DIR PREFIX BINDIR DATADIR APP_ID ICON_SIZES)
+foreach(variable BUILD_DIR PREFIX BINDIR DATADIR MANDIR FULL_BINDIR APP_ID ICON_SIZES)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "${variable} is not set")
     endif()
@@ -57,10 +58,13 @@ if(EXISTS ${PREFIX}/${desktop})
     if(NOT icon_lines STREQUAL "Icon=${APP_ID}")
         message(SEND_ERROR "desktop entry names icon '${icon_lines}', not Icon=${APP_ID}")
     endif()
-    file(STRINGS ${PREFIX}/${desktop} exec_lines REGEX "^Exec=")
-    if(NOT exec_lines STREQUAL "Exec=bailwood2")
-        message(SEND_ERROR "desktop entry starts '${exec_lines}', not Exec=bailwood2")
-    endif()
+    # By full path: /usr/games, where the package puts the game, is not on every PATH.
+    foreach(key Exec TryExec)
+        file(STRINGS ${PREFIX}/${desktop} lines REGEX "^${key}=")
+        if(NOT lines STREQUAL "${key}=${FULL_BINDIR}/bailwood2")
+            message(SEND_ERROR "desktop entry has '${lines}', not ${key}=${FULL_BINDIR}/bailwood2")
+        endif()
+    endforeach()
     validate(desktop-file-validate ${PREFIX}/${desktop})
 endif()
 
@@ -95,6 +99,8 @@ foreach(size IN LISTS ICON_SIZES)
         message(SEND_ERROR "${png} is ${width}x${height}, not ${size}x${size}")
     endif()
 endforeach()
+
+expect_file(${MANDIR}/man6/bailwood2.6)
 
 set(metainfo ${DATADIR}/metainfo/${APP_ID}.metainfo.xml)
 expect_file(${metainfo})

@@ -24,7 +24,7 @@ struct WindowClass {
 struct ProjectDescription {
     std::string name;
     QString title;      // names the program in the runtime's own error box
-    QString iconPath;   // SVG resource for the application icon
+    QString iconPath;   // resource folder of the application icon's bitmaps
     QString desktopId;  // names the installed desktop entry, so desktops match windows to it
     std::vector<WindowClass> windows;
 };

@@ -23,7 +23,8 @@ void setWindowCaption(QWidget& window, const std::string& caption);
 // A button caption with no access key: every "&" shows as itself.
 QString literalButtonText(const std::string& caption);
 
-// An icon drawn from SVG, crisp at any size and scale.
-QIcon svgIcon(const QString& path);
+// An icon drawn from the bitmaps rendered at build time into a resource folder, crisp at the
+// window sizes and at 2x.
+QIcon bitmapIcon(const QString& folder);
 
 }  // namespace bw::rt::qt

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "runtime/qt/application_style.h"
 #include "runtime/qt/presentation.h"
 #include "runtime/qt/qt_boxes.h"
 
@@ -25,7 +26,7 @@ class IconAfterFirstPaint final : public QObject {
             static_cast<QWidget*>(watched)->isWindow()) {
             QCoreApplication::instance()->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
-                QApplication::setWindowIcon(svgIcon(path_));
+                QApplication::setWindowIcon(bitmapIcon(path_));
                 deleteLater();
             });
         }
@@ -42,7 +43,10 @@ int ThunRTMain(const ProjectDescription& project, int argc, char** argv,
                std::unique_ptr<Random> random) {
     // A test may already have made the application object; the program makes its own.
     std::optional<QApplication> ownApplication;
-    if (!QApplication::instance()) ownApplication.emplace(argc, argv);
+    if (!QApplication::instance()) {
+        ownApplication.emplace(argc, argv);
+        QApplication::setStyle(new ApplicationStyle(QApplication::style()));
+    }
     QApplication::setApplicationName(QString::fromStdString(project.name));
     QApplication::setDesktopFileName(project.desktopId);
     QApplication::setQuitOnLastWindowClosed(false);

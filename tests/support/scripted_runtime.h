@@ -20,37 +20,42 @@ class ScriptedRandom final : public rt::Random {
     void push(float x) { values_.push_back(x); }
     void pushRoll(int r) { push(forRoll(r)); }
     void rtcRandomize() override { ++randomizeCalls; }
-    float rtcRandomNext() override;
+    float rtcRandomNext() override {
+        ++nextCalls;
+        if (!values_.empty()) {
+            last_ = values_.front();
+            values_.pop_front();
+        }
+        return last_;
+    }
 
-    int randomizeCalls = 0;
-    int nextCalls = 0;
+    int randomizeCalls = 0, nextCalls = 0;
 
   private:
     std::deque<float> values_;
     float last_ = 0.0f;
 };
 
-struct MessageBoxShown {
-    std::string prompt;
-    int buttons;
-    std::string title;
-};
-struct InputBoxShown {
-    std::string prompt;
-    std::string title;
-};
-
+// Records each box as "title|prompt|buttons" (an input box as "title|prompt") and answers the
+// input boxes in order; "" (as Cancel) once the answers run out.
 class ScriptedBoxes final : public rt::Boxes {
   public:
-    // Answers for the input boxes in order; "" (as Cancel) once they run out.
     std::deque<std::string> answers;
-    std::vector<MessageBoxShown> messages;
-    std::vector<InputBoxShown> inputs;
+    std::vector<std::string> messages, inputs;
     // Called while a message box is open, to look at the state at that moment.
-    std::function<void(const MessageBoxShown&)> whileOpen;
+    std::function<void()> whileOpen;
 
-    void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) override;
-    std::string rtcInputBox(const std::string& prompt, const std::string& title) override;
+    void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) override {
+        messages.push_back(title + "|" + prompt + "|" + std::to_string(buttons));
+        if (whileOpen) whileOpen();
+    }
+    std::string rtcInputBox(const std::string& prompt, const std::string& title) override {
+        inputs.push_back(title + "|" + prompt);
+        if (answers.empty()) return {};
+        std::string answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
 };
 
 // Records window calls in order, e.g. "Show frmPlayAgain".
