@@ -41,7 +41,6 @@ FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms) {
 
 void FrmBailwood2::Form_Load() {
     match::Form_Load(scoreboard_, forms().runtime().boxes);
-    focusTheInningsButton();
     // The team names are in every name on the screen.
     tellNameChanges();
 }
@@ -113,6 +112,7 @@ void FrmBailwood2::render(const Control& control, Property property) {
     switch (property) {
         case Property::Visible:
             widget->setVisible(control.visible());
+            // Also at setup: hiding the second button focuses the first before the screen shows.
             if (control.design().kind == rt::ControlKind::CommandButton) focusTheInningsButton();
             break;
         case Property::FontBold: {
