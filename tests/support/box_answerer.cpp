@@ -90,21 +90,24 @@ void BoxAnswerer::answer(QWidget* box) {
     if (whileOpen_) whileOpen_(shown_.back());
     answered_ = box;
 
+    // Text is typed first, even when the answer then cancels: Cancel must drop it.
+    if (input && !reply.text.isEmpty()) {
+        // Typed as keys where a keyboard has them, else set as an input method would.
+        auto* edit = input->findChild<QLineEdit*>();
+        edit->clear();
+        const bool keyable = reply.text.size() < 100 &&
+                             std::all_of(reply.text.begin(), reply.text.end(), [](QChar c) {
+                                 return c.unicode() >= 0x20 && c.unicode() < 0x7f;
+                             });
+        if (keyable) {
+            QTest::keyClicks(edit, reply.text);
+        } else {
+            input->setTextValue(reply.text);
+        }
+    }
     switch (reply.action) {
         case BoxAnswer::Action::Type:
             if (input) {
-                // Typed as keys where a keyboard has them, else set as an input method would.
-                auto* edit = input->findChild<QLineEdit*>();
-                edit->clear();
-                const bool keyable = reply.text.size() < 100 &&
-                                     std::all_of(reply.text.begin(), reply.text.end(), [](QChar c) {
-                                         return c.unicode() >= 0x20 && c.unicode() < 0x7f;
-                                     });
-                if (keyable) {
-                    QTest::keyClicks(edit, reply.text);
-                } else {
-                    input->setTextValue(reply.text);
-                }
                 click(box, QDialogButtonBox::Ok);
                 break;
             }

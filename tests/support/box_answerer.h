@@ -22,7 +22,7 @@ enum class BoxKind { Input, Message };
 struct BoxAnswer {
     enum class Action { Type, Cancel, Enter, Close };
     Action action;
-    QString text;  // typed into an input box before OK
+    QString text;  // typed into an input box before OK, or before Cancel
 
     static BoxAnswer type(QString text) { return {Action::Type, std::move(text)}; }
     static BoxAnswer cancel() { return {Action::Cancel, {}}; }
