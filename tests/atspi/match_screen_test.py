@@ -70,7 +70,8 @@ def press(obj):
 def window(app, role, name=None):
     """A window of the program; one that closes while it is looked at counts as gone."""
     try:
-        return next((w for w in app if w.getRole() == role and name in (None, w.name)), None)
+        return next((w for w in app if w is not None and w.getRole() == role
+                     and name in (None, w.name)), None)
     except GLib.Error:
         return None
 
