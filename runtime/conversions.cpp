@@ -223,14 +223,6 @@ std::string vbaStrR8(double value) { return numberText(value); }
 
 int vbaStrCmp(std::string_view a, std::string_view b) { return a.compare(b); }
 
-std::string vbaStrCat(std::string_view a, std::string_view b) {
-    std::string joined;
-    joined.reserve(a.size() + b.size());
-    joined.append(a);
-    joined.append(b);
-    return joined;
-}
-
 std::string vbaStrCat(std::initializer_list<std::string_view> pieces) {
     // One allocation for the whole text: captions are joined on every delivery.
     std::size_t size = 0;
@@ -247,8 +239,6 @@ std::string rtcVarBstrFromAnsi(int code) {
     }
     return std::string(1, static_cast<char>(code));
 }
-
-double vbaFPInt(double value) { return std::floor(value); }
 
 float vbaFPInt(float value) { return std::floor(value); }
 

@@ -25,7 +25,6 @@ std::string vbaStrR8(double value);
 // 0 exactly when both texts are equal character for character.
 int vbaStrCmp(std::string_view a, std::string_view b);
 
-std::string vbaStrCat(std::string_view a, std::string_view b);
 // Joins the pieces in order, with nothing in between.
 std::string vbaStrCat(std::initializer_list<std::string_view> pieces);
 
@@ -33,7 +32,6 @@ std::string vbaStrCat(std::initializer_list<std::string_view> pieces);
 std::string rtcVarBstrFromAnsi(int code);
 
 // The greatest whole number not above the value.
-double vbaFPInt(double value);
 float vbaFPInt(float value);
 
 // Raises Overflow when a sum has left the finite doubles; returns the value otherwise.

@@ -73,9 +73,12 @@ Qt::WindowFlags flagsOf(Frame frame) {
     return frame == Frame::Sizable ? flags | Qt::WindowMinimizeButtonHint : flags;
 }
 
-// The client area below the menu bar; the menu bar keeps the platform's colours.
+// The client area below the menu bar. The menu bar keeps the platform's colours rather than
+// the window's: every colour of its palette is marked as its own, so none is inherited.
 QWidget* clientBelow(QWidget& window, QMenuBar& menuBar, QSize size, Frame frame) {
-    menuBar.setPalette(QApplication::palette(&menuBar));
+    QPalette platform = QApplication::palette(&menuBar);
+    platform.setResolveMask(~QPalette::ResolveMask{0});
+    menuBar.setPalette(platform);
     menuBar.setAutoFillBackground(true);
     auto* client = new QWidget(&window);
     client->setObjectName("client");

@@ -61,6 +61,7 @@ TEST(Conversions, LenientAndStrictReading) {
     }
     try {
         vbaR8Str("abc");
+        ADD_FAILURE() << "\"abc\" read as a number";
     } catch (const RuntimeError& error) {
         EXPECT_STREQ(error.what(), "Type mismatch: \"abc\" is not a number.");
     }
