@@ -101,8 +101,8 @@ qint64 residentKiB() {
 // quarantine and says nothing; its leak report at exit counts there instead.
 void ProgramTest::aLongSessionStaysRightAndFlat() {
     constexpr int kMeasuredFirst = 50;
-    const int matches = std::max(kMeasuredFirst + 100,
-                                 qEnvironmentVariableIntValue("BAILWOOD_WINDOW_MATCHES"));
+    const int matches =
+        std::max(kMeasuredFirst + 100, qEnvironmentVariableIntValue("BAILWOOD_WINDOW_MATCHES"));
     ProgramRun run;
     QElapsedTimer clock;
     clock.start();
