@@ -44,6 +44,9 @@ struct ControlDesign {
     // An "&" in the caption marks the access key; otherwise every caption, the ones written
     // in play included, shows literally and is fitted to the control.
     bool accessKey = false;
+    // A label that keeps its place but takes the size of its text, whatever the face draws it
+    // in; the window widens rather than cut it.
+    bool autoSize = false;
 };
 
 enum class Frame {

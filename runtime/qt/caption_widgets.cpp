@@ -53,8 +53,18 @@ void CaptionLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) fit();
 }
 
+void CaptionLabel::setAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    fit();
+}
+
 void CaptionLabel::fit() {
     const QString line = oneLine(caption_);
+    if (autoSize_) {
+        const QMargins margins = contentsMargins();
+        resize(advanceOf(font(), line) + margins.left() + margins.right(),
+               fontMetrics().height() + margins.top() + margins.bottom());
+    }
     const bool fits = line == caption_ && advanceOf(font(), line) <= width();
     setText(fits ? caption_ : QFontMetrics(font()).elidedText(line, Qt::ElideRight, width()));
     setToolTip(fits ? QString() : caption_);

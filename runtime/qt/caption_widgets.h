@@ -7,7 +7,8 @@
 namespace bw::rt::qt {
 
 // A label that shows its caption as plain text on one line, elided with the whole caption in
-// its tooltip when it does not fit. Its bounds never change.
+// its tooltip when it does not fit. Its bounds never change, unless it sizes itself to its
+// text: then it keeps its place and takes the text's size.
 class CaptionLabel final : public QLabel {
     Q_OBJECT
 
@@ -15,6 +16,7 @@ class CaptionLabel final : public QLabel {
     explicit CaptionLabel(QWidget* parent);
     void setCaption(const std::string& caption);
     const QString& caption() const { return caption_; }
+    void setAutoSize(bool autoSize);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -23,6 +25,7 @@ class CaptionLabel final : public QLabel {
   private:
     void fit();
     QString caption_;
+    bool autoSize_ = false;
 };
 
 // A command button whose caption has no access key and wraps onto as many lines as the button

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "runtime/qt/caption_widgets.h"
 #include "runtime/qt/presentation.h"
@@ -54,6 +55,7 @@ QWidget* buildLabel(QWidget& parent, const ControlDesign& design) {
     if (design.colour) palette.setColor(QPalette::WindowText, toQColor(*design.colour));
     label->setPalette(palette);
     label->setAutoFillBackground(!design.transparent);
+    label->setAutoSize(design.autoSize);
     label->setCaption(design.caption);
     return label;
 }
@@ -63,8 +65,28 @@ QWidget* buildControl(QWidget& parent, const ControlDesign& design) {
                                                                 : buildLabel(parent, design);
     widget->setObjectName(QString::fromStdString(design.name));
     widget->setFont(classicFont(design.pointSize, design.bold, design.underline));
-    widget->setGeometry(toPixels(design.position));
+    // A label that sizes itself to its text has taken its size with its font.
+    const QRect designed = toPixels(design.position);
+    if (design.autoSize) {
+        widget->move(designed.topLeft());
+    } else {
+        widget->setGeometry(designed);
+    }
     return widget;
+}
+
+// The designed client size, widened where a label that sizes itself to its text needs it:
+// the margin designed right of the label stays.
+QSize clientSize(const WindowDesign& design, const std::vector<QWidget*>& controls) {
+    QSize size(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlDesign& control = design.controls[i];
+        if (!control.autoSize) continue;
+        const TwipsRect& at = control.position;
+        const int margin = twipsToPixels(design.clientWidth - at.left - at.width);
+        size.setWidth(std::max(size.width(), controls[i]->geometry().right() + 1 + margin));
+    }
+    return size;
 }
 
 Qt::WindowFlags flagsOf(Frame frame) {
@@ -75,14 +97,13 @@ Qt::WindowFlags flagsOf(Frame frame) {
 
 // The client area below the menu bar. The menu bar keeps the platform's colours rather than
 // the window's: every colour of its palette is marked as its own, so none is inherited.
-QWidget* clientBelow(QWidget& window, QMenuBar& menuBar, QSize size, Frame frame) {
+QWidget* clientBelow(QWidget& window, QMenuBar& menuBar, Frame frame) {
     QPalette platform = QApplication::palette(&menuBar);
     platform.setResolveMask(~QPalette::ResolveMask{0});
     menuBar.setPalette(platform);
     menuBar.setAutoFillBackground(true);
     auto* client = new QWidget(&window);
     client->setObjectName("client");
-    client->setFixedSize(size);
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -103,15 +124,7 @@ std::vector<QWidget*> buildWindow(QWidget& window, const WindowDesign& design, Q
         window.setPalette(palette);
         window.setAutoFillBackground(true);
     }
-    const QSize size(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
-    QWidget* client = &window;
-    if (menuBar) {
-        client = clientBelow(window, *menuBar, size, design.frame);
-    } else if (design.frame == Frame::FixedDialog) {
-        window.setFixedSize(size);
-    } else {
-        window.resize(size);
-    }
+    QWidget* client = menuBar ? clientBelow(window, *menuBar, design.frame) : &window;
 
     std::vector<QWidget*> controls;
     controls.reserve(design.controls.size());
@@ -121,6 +134,15 @@ std::vector<QWidget*> buildWindow(QWidget& window, const WindowDesign& design, Q
         if (control.kind != ControlKind::CommandButton) continue;
         if (previousButton) QWidget::setTabOrder(previousButton, controls.back());
         previousButton = controls.back();
+    }
+
+    const QSize size = clientSize(design, controls);
+    if (menuBar) {
+        client->setFixedSize(size);
+    } else if (design.frame == Frame::FixedDialog) {
+        window.setFixedSize(size);
+    } else {
+        window.resize(size);
     }
     return controls;
 }
