@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 #ifdef Q_OS_WIN
 #include <QPointer>
+#include <QStyle>
 #include <QStyleFactory>
 #endif
 
