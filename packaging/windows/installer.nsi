@@ -21,21 +21,21 @@ InstallDir "$PROGRAMFILES64\${PRODUCT}"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${PRODUCT} ${VERSION}"
 
-VIProductVersion "${VERSION}.0"
-VIAddVersionKey /LANG=2057 "ProductName" "${PRODUCT}"
-VIAddVersionKey /LANG=2057 "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=2057 "FileDescription" "${PRODUCT} Setup"
-VIAddVersionKey /LANG=2057 "FileVersion" "${VERSION}"
-VIAddVersionKey /LANG=2057 "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=2057 "LegalCopyright" "${PUBLISHER}"
-
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "EnglishBritish"
+!insertmacro MUI_LANGUAGE "English"
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${PUBLISHER}"
 
 Function .onInit
     ${IfNot} ${RunningX64}
@@ -84,4 +84,10 @@ Section "Uninstall"
     RMDir "$INSTDIR"
     Delete "${SHORTCUT}"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ; Run from its copy in the temporary folder, the uninstaller has that copy and its folder
+    ; removed at the next restart, the file before the folder.
+    ${If} $EXEDIR != $INSTDIR
+        Delete /REBOOTOK "$EXEPATH"
+        RMDir /REBOOTOK "$EXEDIR"
+    ${EndIf}
 SectionEnd
