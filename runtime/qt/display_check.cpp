@@ -5,7 +5,11 @@
 
 namespace bw::rt::qt {
 
-bool displayFound(int argc, char** argv) {
+bool displayFound([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+#ifdef Q_OS_WIN
+    // Every Windows session has its desktop.
+    return true;
+#else
     for (const char* variable :
          {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET"}) {
         if (!qEnvironmentVariableIsEmpty(variable)) return true;
@@ -18,6 +22,7 @@ bool displayFound(int argc, char** argv) {
         }
     }
     return false;
+#endif
 }
 
 }  // namespace bw::rt::qt

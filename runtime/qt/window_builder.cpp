@@ -4,6 +4,11 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#ifdef Q_OS_WIN
+#include <QPointer>
+#include <QStyle>
+#include <QStyleFactory>
+#endif
 
 #include "runtime/qt/caption_widgets.h"
 #include "runtime/qt/presentation.h"
@@ -31,6 +36,20 @@ QRect toPixels(const TwipsRect& r) {
             twipsToPixels(r.height)};
 }
 
+#ifdef Q_OS_WIN
+// The Windows Vista style draws every button face from the desktop's theme, whatever the
+// palette says; the classic Windows style draws it in the palette's button colour. One for
+// all the coloured buttons, owned by the application.
+QStyle* faceColourStyle() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = QStyleFactory::create("Windows");
+        style->setParent(qApp);
+    }
+    return style;
+}
+#endif
+
 QWidget* buildButton(QWidget& parent, const ControlDesign& design) {
     QPushButton* button = nullptr;
     if (design.accessKey) {
@@ -44,6 +63,9 @@ QWidget* buildButton(QWidget& parent, const ControlDesign& design) {
         QPalette palette = button->palette();
         palette.setColor(QPalette::Button, toQColor(*design.colour));
         button->setPalette(palette);
+#ifdef Q_OS_WIN
+        button->setStyle(faceColourStyle());
+#endif
     }
     return button;
 }

@@ -1,0 +1,93 @@
+; The Windows installer of Bailwood 2, for 64-bit Windows 10 and later. make_installer.cmake
+; runs makensis on it with the version, the publisher, the icon, the size and the lists of the
+; files to install and to remove.
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+ManifestSupportedOS Win10
+
+!include "MUI2.nsh"
+!include "x64.nsh"
+
+!define PRODUCT "Bailwood 2"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Bailwood2"
+!define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\${PRODUCT}"
+; An upgrade goes where the earlier version went.
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "${PRODUCT} ${VERSION}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${PUBLISHER}"
+
+Function .onInit
+    ${IfNot} ${RunningX64}
+        MessageBox MB_ICONSTOP "${PRODUCT} needs 64-bit Windows." /SD IDOK
+        Abort
+    ${EndIf}
+    SetRegView 64
+    SetShellVarContext all
+FunctionEnd
+
+Function un.onInit
+    SetRegView 64
+    SetShellVarContext all
+FunctionEnd
+
+Section "Install"
+    ; Over an earlier version, its own uninstaller first removes what it installed, in place.
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != ""
+    ${AndIf} ${FileExists} "$0\uninstall.exe"
+        ExecWait '"$0\uninstall.exe" /S _?=$0'
+        Delete "$0\uninstall.exe"
+        RMDir "$0"
+    ${EndIf}
+
+    !include "${FILES}"
+    SetOutPath "$INSTDIR"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+    CreateShortcut "${SHORTCUT}" "$INSTDIR\bailwood2.exe" "" "$INSTDIR\bailwood2.exe" 0
+
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\bailwood2.exe,0"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${ESTIMATED_SIZE}
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+    !include "${REMOVE_FILES}"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+    Delete "${SHORTCUT}"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ; Run from its copy in the temporary folder, the uninstaller has that copy and its folder
+    ; removed at the next restart, the file before the folder.
+    ${If} $EXEDIR != $INSTDIR
+        Delete /REBOOTOK "$EXEPATH"
+        RMDir /REBOOTOK "$EXEDIR"
+    ${EndIf}
+SectionEnd

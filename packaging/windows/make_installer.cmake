@@ -1,0 +1,63 @@
+# Installs the Windows build into a stage folder, strips its programs and DLLs, and makes the
+# NSIS installer from it. The installer's file lists are written from the stage, so that the
+# uninstaller removes exactly what the installer put there. Run by the `installer` target.
+if(NOT MAKENSIS)
+    message(FATAL_ERROR "makensis not found: install Debian's nsis")
+endif()
+file(REMOVE_RECURSE ${STAGE})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE}
+    COMMAND_ERROR_IS_FATAL ANY)
+
+file(GLOB_RECURSE binaries LIST_DIRECTORIES false RELATIVE ${STAGE} ${STAGE}/*.exe ${STAGE}/*.dll)
+foreach(binary IN LISTS binaries)
+    execute_process(COMMAND ${STRIP} --strip-unneeded ${STAGE}/${binary} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
+# NSIS names folders the Windows way.
+function(windows_path out path)
+    string(REPLACE "/" "\\" path "${path}")
+    set(${out} "${path}" PARENT_SCOPE)
+endfunction()
+
+file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${STAGE} ${STAGE}/*)
+list(SORT files)
+set(install_lines "")
+set(remove_lines "")
+set(folders "")
+set(size 0)
+foreach(file IN LISTS files)
+    get_filename_component(folder "${file}" DIRECTORY)
+    windows_path(win_file "${file}")
+    windows_path(win_folder "\\${folder}")
+    if(NOT folder)
+        set(win_folder "")
+    endif()
+    string(APPEND install_lines "SetOutPath \"$INSTDIR${win_folder}\"\n")
+    string(APPEND install_lines "File \"${STAGE}/${file}\"\n")
+    string(APPEND remove_lines "Delete \"$INSTDIR\\${win_file}\"\n")
+    # Every folder up to the top, deepest first when reversed.
+    while(folder)
+        list(APPEND folders "${folder}")
+        get_filename_component(folder "${folder}" DIRECTORY)
+    endwhile()
+    file(SIZE ${STAGE}/${file} file_size)
+    math(EXPR size "${size} + ${file_size}")
+endforeach()
+list(REMOVE_DUPLICATES folders)
+list(SORT folders)
+list(REVERSE folders)
+foreach(folder IN LISTS folders)
+    windows_path(win_folder "${folder}")
+    string(APPEND remove_lines "RMDir \"$INSTDIR\\${win_folder}\"\n")
+endforeach()
+get_filename_component(work ${STAGE} DIRECTORY)
+file(WRITE ${work}/install-files.nsh "${install_lines}")
+file(WRITE ${work}/remove-files.nsh "${remove_lines}")
+# Settings' list of apps shows the size in KiB, the uninstaller's included.
+math(EXPR size_kib "(${size} + 1023) / 1024 + 64")
+
+execute_process(COMMAND ${MAKENSIS} -V2 -NOCD
+        -DVERSION=${VERSION} -DPUBLISHER=${PUBLISHER} -DICON=${ICON}
+        -DFILES=${work}/install-files.nsh -DREMOVE_FILES=${work}/remove-files.nsh
+        -DESTIMATED_SIZE=${size_kib} -DOUTFILE=${OUTFILE} ${SCRIPT}
+    COMMAND_ERROR_IS_FATAL ANY)
