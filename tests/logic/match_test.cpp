@@ -378,7 +378,7 @@ TEST(BallAnnouncement, SaysWhatHappenedAndWhereTheInningsStands) {
     for (const auto& ball : balls) {
         Scoreboard sb;
         sb.lblTeam(ball.t).setCaption(ball.team);
-        sb.lblTR(ball.t).setCaption(ball.runs);
+        sb.lblPR(1, ball.t).setCaption(ball.runs);
         sb.lblWT(ball.t).setCaption(ball.wickets);
         EXPECT_EQ(ballAnnouncement(sb, ball.t, ball.before), ball.spoken);
     }
