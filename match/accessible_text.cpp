@@ -36,16 +36,19 @@ std::string playerOf(const Scoreboard& sb, int n, int t) {
     return "Player " + std::to_string(n) + " of " + spokenTeamName(sb, t) + ", ";
 }
 
-// A player's runs, "12 runs" or "no runs yet", and whether he is batting.
+// A player's runs, "12 runs", "no runs yet" or "no runs" once out, and whether he is batting.
 std::string runsRead(const Scoreboard& sb, int n, int t) {
     const Control& runs = sb.lblPR(n, t);
+    const bool batting = runs.fontBold();
     std::string read;
     if (!runs.caption().empty()) {
         read = counted(runs.caption(), "run");
+    } else if (!sb.lblPT(n, t).visible()) {
+        read = "yet to bat";
     } else {
-        read = sb.lblPT(n, t).visible() ? "no runs yet" : "yet to bat";
+        read = batting ? "no runs yet" : "no runs";
     }
-    return runs.fontBold() ? read + ", batting" : read;
+    return batting ? read + ", batting" : read;
 }
 
 // The figures under a team's column, and the captions beside them.

@@ -312,14 +312,16 @@ TEST(Match, EveryShownControlHasANameThatStandsAlone) {
     Match m("", "Tigers");
     m.click(1, ScriptedRandom::forRoll(70));
     m.click(1, ScriptedRandom::forRoll(95));
+    m.click(1, ScriptedRandom::forRoll(95));
     // Rows "control: name"; each name holds the figure, since a label's value is not heard.
     for (const std::string row :
          {"lblTeam1: Team 1", "lblTeam2: Tigers", "lblP1T1: Player 1 of Team 1, out",
-          "lblP1R1: Player 1 of Team 1, 4 runs", "lblP2T1: Player 2 of Team 1, batting",
-          "lblP2R1: Player 2 of Team 1, no runs yet, batting",
-          "lblP3R1: Player 3 of Team 1, yet to bat", "lblTR1: Team 1, 4 runs",
+          "lblP1R1: Player 1 of Team 1, 4 runs", "lblP2R1: Player 2 of Team 1, no runs",
+          "lblP3T1: Player 3 of Team 1, batting",
+          "lblP3R1: Player 3 of Team 1, no runs yet, batting",
+          "lblP4R1: Player 4 of Team 1, yet to bat", "lblTR1: Team 1, 4 runs",
           "lblTotal1: Team 1, Total Runs:", "lblTR2: Tigers, no runs yet",
-          "lblWT1: Team 1, 1 wicket", "lblWickets2: Tigers, Wickets:",
+          "lblWT1: Team 1, 2 wickets", "lblWickets2: Tigers, Wickets:",
           "lblWT2: Tigers, no wickets yet", "cmdInn1: Play 's innings.", "lblTitle: Bailwood 2",
           "lblCounter: ", "lblResult: ", "lblWkts: "}) {
         const std::string control = row.substr(0, row.find(':'));
