@@ -22,6 +22,7 @@ class FrmBailwood2 final : public rt::qt::Form {
     const Control* controlOf(const QWidget* widget) const;
     // What the screen reader says of the latest ball; empty before the first.
     const std::string& latestBall() const { return latestBall_; }
+    // The first show also has the screen reader meet the controls anew.
     void setVisible(bool visible) override;
 
   private:
@@ -38,7 +39,7 @@ class FrmBailwood2 final : public rt::qt::Form {
     // The names as last told, to tell the screen reader only of real changes.
     std::array<QString, Scoreboard::kControls> heardNames_{};
     std::string latestBall_;
-    bool shownBefore_ = false;
+    bool shownBefore_ = false;  // the screen has been shown at least once
     // Draws nothing: it speaks the latest ball to the screen reader.
     QWidget* latestBallNotice_ = nullptr;
 };
