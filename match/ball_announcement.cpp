@@ -1,5 +1,6 @@
 #include "match/ball_announcement.h"
 
+#include "innings/run_total.h"
 #include "match/accessible_text.h"
 #include "runtime/conversions.h"
 
@@ -14,8 +15,7 @@ std::string player(double wicketsDown) { return "Player " + number(wicketsDown +
 }  // namespace
 
 InningsScore inningsScore(const Scoreboard& sb, int t) {
-    return {rt::rtcR8ValFromBstr(sb.lblTR(t).caption()),
-            rt::rtcR8ValFromBstr(sb.lblWT(t).caption())};
+    return {innings::SumOfRuns(sb, t), rt::rtcR8ValFromBstr(sb.lblWT(t).caption())};
 }
 
 std::string ballAnnouncement(const Scoreboard& sb, int t, InningsScore before) {

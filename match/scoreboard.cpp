@@ -84,8 +84,8 @@ std::array<ControlDesign, Scoreboard::kControls> buildDesign() {
     d[i++] = working_label("lblCounter", 1560);
     d[i++] = working_label("lblResult", 2520);
     d[i++] = working_label("lblWkts", 4920);
-    ControlDesign title = label("lblTitle", "Bailwood 2", {1215, 0, 2925, 435}, rt::kGreen,
-                                Alignment::Centre, 18.0, true);
+    ControlDesign title = label("lblTitle", std::string(Scoreboard::kDesignedCaption),
+                                {1215, 0, 2925, 435}, rt::kGreen, Alignment::Centre, 18.0, true);
     title.underline = true;
     d[i++] = title;
     d[i++] = label("lblTotal1", "Total Runs:", {120, 5280, 1215, 255}, rt::kRed, Alignment::Right,

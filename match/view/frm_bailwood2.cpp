@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "match/accessible_text.h"
 #include "match/ball_announcement.h"
@@ -17,6 +19,32 @@ namespace bw::match {
 
 using rt::qt::CaptionButton;
 using rt::qt::CaptionLabel;
+
+namespace {
+
+// The runtime's boxes, except that a message box opened by a ball (the end of an innings, the
+// result) first has the ball told: the player hears it before the box, as a sighted player
+// sees the scoreboard updated behind the box.
+class BoxesAfterTheBall final : public rt::Boxes {
+  public:
+    BoxesAfterTheBall(rt::Boxes& boxes, std::function<void()> tellTheBall)
+        : boxes_(boxes), tellTheBall_(std::move(tellTheBall)) {}
+
+    void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) override {
+        tellTheBall_();
+        boxes_.rtcMsgBox(prompt, buttons, title);
+    }
+
+    std::string rtcInputBox(const std::string& prompt, const std::string& title) override {
+        return boxes_.rtcInputBox(prompt, title);
+    }
+
+  private:
+    rt::Boxes& boxes_;
+    std::function<void()> tellTheBall_;
+};
+
+}  // namespace
 
 FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms) {
     installScoreboardAccessibility();
@@ -41,7 +69,8 @@ FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms) {
 
 void FrmBailwood2::Form_Load() {
     match::Form_Load(scoreboard_, forms().runtime().boxes);
-    // The team names are in every name on the screen.
+    // The team names are in every name on the screen; the screen reader meets them as the
+    // screen shows, and is told of changes after that.
     tellNameChanges();
 }
 
@@ -49,13 +78,26 @@ void FrmBailwood2::bowl(int t) {
     // A hidden button cannot be clicked, even by a click queued before it was hidden.
     if (!scoreboard_.cmdInn(t).visible()) return;
     const InningsScore before = inningsScore(scoreboard_, t);
+    bool told = false;
+    const auto tellTheBall = [&] {
+        if (told) return;
+        told = true;
+        tellBall(ballAnnouncement(scoreboard_, t, before));
+    };
+    BoxesAfterTheBall boxes(forms().runtime().boxes, tellTheBall);
+    rt::Runtime runtime{forms().runtime().random, boxes, forms().runtime().windows};
     if (t == 1) {
-        cmdInn1_Click(scoreboard_, forms().runtime());
+        cmdInn1_Click(scoreboard_, runtime);
     } else {
-        cmdInn2_Click(scoreboard_, forms().runtime());
+        cmdInn2_Click(scoreboard_, runtime);
     }
-    // Only now does the total include the ball.
-    latestBall_ = ballAnnouncement(scoreboard_, t, before);
+    tellTheBall();
+    // The handler writes the total last, after any box.
+    tellNameChanges();
+}
+
+void FrmBailwood2::tellBall(std::string words) {
+    latestBall_ = std::move(words);
     tellNameChanges();
     if (!QAccessible::isActive()) return;
     // Screen readers keep the descriptions they have read; tell them of the new one.
@@ -64,27 +106,34 @@ void FrmBailwood2::bowl(int t) {
         QAccessibleEvent event(widgetOf(scoreboard_.cmdInn(i)), QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&event);
     }
-    // A ball that ended the innings or the match has been told by its box.
-    if (!scoreboard_.cmdInn(t).visible()) return;
     // Orca speaks a notice as it shows. It cannot speak a changed description: Qt's bridge
     // sends the object where the new text belongs.
     latestBallNotice_->hide();
     latestBallNotice_->show();
 }
 
-// Names hold the figures, so a ball renames a few labels; a screen reader hears of those that
-// are shown, and of nothing else.
+// Names hold the figures, so a ball renames a few labels; a screen reader hears of those on
+// the screen, and of nothing else. A reader that heard of a label before its window showed
+// would keep it as unseen.
 void FrmBailwood2::tellNameChanges() {
     if (!QAccessible::isActive()) return;
     for (std::size_t i = 0; i < widgets_.size(); ++i) {
-        if (widgets_[i]->isHidden()) continue;
         const QString name =
             QString::fromStdString(match::accessibleName(scoreboard_, scoreboard_.controls()[i]));
         if (name == heardNames_[i]) continue;
         heardNames_[i] = name;
+        if (!widgets_[i]->isVisible()) continue;
         QAccessibleEvent event(widgets_[i], QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+void FrmBailwood2::setVisible(bool visible) {
+    if (visible && !shownBefore_) {
+        shownBefore_ = true;
+        renewControlAccessibles(*this);
+    }
+    Form::setVisible(visible);
 }
 
 void FrmBailwood2::closeButton() { Form_Closed(forms()); }

@@ -22,6 +22,8 @@ class FrmBailwood2 final : public rt::qt::Form {
     const Control* controlOf(const QWidget* widget) const;
     // What the screen reader says of the latest ball; empty before the first.
     const std::string& latestBall() const { return latestBall_; }
+    // The first show also has the screen reader meet the controls anew.
+    void setVisible(bool visible) override;
 
   private:
     void closeButton() override;
@@ -29,13 +31,15 @@ class FrmBailwood2 final : public rt::qt::Form {
     QWidget* widgetOf(const Control& control);
     void focusTheInningsButton();
     void bowl(int t);
+    void tellBall(std::string words);
     void tellNameChanges();
 
     Scoreboard scoreboard_;
     std::array<QWidget*, Scoreboard::kControls> widgets_{};
-    // The names the screen reader last heard of, to tell it only of real changes.
+    // The names as last told, to tell the screen reader only of real changes.
     std::array<QString, Scoreboard::kControls> heardNames_{};
     std::string latestBall_;
+    bool shownBefore_ = false;  // the screen has been shown at least once
     // Draws nothing: it speaks the latest ball to the screen reader.
     QWidget* latestBallNotice_ = nullptr;
 };

@@ -6,6 +6,7 @@
 
 #include "match/accessible_text.h"
 #include "match/view/frm_bailwood2.h"
+#include "runtime/qt/read_only_text.h"
 
 namespace bw::match {
 
@@ -21,7 +22,7 @@ QAccessible::Role roleOf(QWidget* widget) {
 // A label or innings button of the scoreboard, or the notice of the latest ball. Widgets are
 // asked for their interface while the screen is still being built, so the control is looked
 // up when the text is asked for.
-class ControlAccessible final : public QAccessibleWidget {
+class ControlAccessible : public QAccessibleWidget {
   public:
     ControlAccessible(QWidget* widget, FrmBailwood2& screen)
         : QAccessibleWidget(widget, roleOf(widget)), screen_(&screen) {}
@@ -29,9 +30,9 @@ class ControlAccessible final : public QAccessibleWidget {
     // The latest ball names the notice and describes the innings buttons, so that Where Am
     // I on the focused button repeats it.
     QString text(QAccessible::Text t) const override {
-        const Control* control = screen_->controlOf(widget());
-        if (control && t == QAccessible::Name)
-            return fromStd(accessibleName(screen_->scoreboard(), *control));
+        const Control* shown = control();
+        if (shown && t == QAccessible::Name)
+            return fromStd(accessibleName(screen_->scoreboard(), *shown));
         if ((t == QAccessible::Name && role() == QAccessible::Notification) ||
             (t == QAccessible::Description && role() == QAccessible::Button))
             return fromStd(screen_->latestBall());
@@ -55,8 +56,30 @@ class ControlAccessible final : public QAccessibleWidget {
         QAccessibleWidget::doAction(action);
     }
 
+  protected:
+    const Control* control() const { return screen_->controlOf(widget()); }
+    const Scoreboard& scoreboard() const { return screen_->scoreboard(); }
+
   private:
     FrmBailwood2* screen_;
+};
+
+// A label also offers its text, so that it is read in place among its neighbours.
+class LabelAccessible final : public ControlAccessible, public rt::qt::ReadOnlyText {
+  public:
+    using ControlAccessible::ControlAccessible;
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return ControlAccessible::interface_cast(t);
+    }
+
+    QString readText() const override {
+        const Control* shown = control();
+        return shown ? fromStd(accessibleText(scoreboard(), *shown)) : QString();
+    }
+
+    QRect box() const override { return rect(); }
 };
 
 // The match screen: its children are only the controls it shows.
@@ -93,10 +116,20 @@ QAccessibleInterface* scoreboardFactory(const QString&, QObject* object) {
     if (!widget) return nullptr;
     if (auto* screen = qobject_cast<FrmBailwood2*>(widget)) return new ScreenAccessible(screen);
     auto* screen = qobject_cast<FrmBailwood2*>(widget->parentWidget());
-    return screen ? new ControlAccessible(widget, *screen) : nullptr;
+    if (!screen) return nullptr;
+    if (qobject_cast<QLabel*>(widget)) return new LabelAccessible(widget, *screen);
+    return new ControlAccessible(widget, *screen);
 }
 
 }  // namespace
+
+void renewControlAccessibles(QWidget& screen) {
+    if (!QAccessible::isActive()) return;
+    for (QWidget* control : screen.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
 
 void installScoreboardAccessibility() {
     static const bool installed = [] {

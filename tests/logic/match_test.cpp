@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <limits>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -311,14 +312,16 @@ TEST(Match, EveryShownControlHasANameThatStandsAlone) {
     Match m("", "Tigers");
     m.click(1, ScriptedRandom::forRoll(70));
     m.click(1, ScriptedRandom::forRoll(95));
+    m.click(1, ScriptedRandom::forRoll(95));
     // Rows "control: name"; each name holds the figure, since a label's value is not heard.
     for (const std::string row :
          {"lblTeam1: Team 1", "lblTeam2: Tigers", "lblP1T1: Player 1 of Team 1, out",
-          "lblP1R1: Player 1 of Team 1, 4 runs", "lblP2T1: Player 2 of Team 1, batting",
-          "lblP2R1: Player 2 of Team 1, no runs yet, batting",
-          "lblP3R1: Player 3 of Team 1, yet to bat", "lblTR1: Team 1, 4 runs",
+          "lblP1R1: Player 1 of Team 1, 4 runs", "lblP2R1: Player 2 of Team 1, no runs",
+          "lblP3T1: Player 3 of Team 1, batting",
+          "lblP3R1: Player 3 of Team 1, no runs yet, batting",
+          "lblP4R1: Player 4 of Team 1, yet to bat", "lblTR1: Team 1, 4 runs",
           "lblTotal1: Team 1, Total Runs:", "lblTR2: Tigers, no runs yet",
-          "lblWT1: Team 1, 1 wicket", "lblWickets2: Tigers, Wickets:",
+          "lblWT1: Team 1, 2 wickets", "lblWickets2: Tigers, Wickets:",
           "lblWT2: Tigers, no wickets yet", "cmdInn1: Play 's innings.", "lblTitle: Bailwood 2",
           "lblCounter: ", "lblResult: ", "lblWkts: "}) {
         const std::string control = row.substr(0, row.find(':'));
@@ -327,9 +330,38 @@ TEST(Match, EveryShownControlHasANameThatStandsAlone) {
     }
 }
 
+// Names that could be mistaken for each other, or for another label, are told apart by the
+// team's number. Played until team 1 is all out for 8 and team 2 is 8 for 1, Player 1 out.
+TEST(Match, ShownNamesStayUniqueWhateverTheTeamNames) {
+    const std::pair<const char*, const char*> teams[] = {
+        {"Lions", "Lions"},
+        {"", "Team 1"},
+        {"Lions", "Lions, 8 runs"},
+        {"Bailwood 2", "Tigers"},
+        {"Player 1 of Tigers, out", "Tigers"},
+        {"Play Tigers's innings.", "Tigers"},
+        {"4 runs to Player 2. Tigers 8 for 1", "Tigers"}};
+    for (const auto& [first, second] : teams) {
+        Match m(first, second);
+        for (const int roll : {70, 70, 95, 95, 95, 95, 95, 95, 95, 95, 95, 95, 95})
+            m.click(1, ScriptedRandom::forRoll(roll));
+        m.click(2, ScriptedRandom::forRoll(70));
+        m.click(2, ScriptedRandom::forRoll(95));
+        const InningsScore before = inningsScore(m.sb, 2);
+        m.click(2, ScriptedRandom::forRoll(70));
+        std::set<std::string> heard{ballAnnouncement(m.sb, 2, before)};
+        for (const Control& control : m.sb.controls()) {
+            if (!control.visible()) continue;
+            EXPECT_TRUE(heard.insert(accessibleName(m.sb, control)).second)
+                << first << " | " << second << ": " << accessibleName(m.sb, control);
+        }
+    }
+}
+
 // The words spoken after each ball, from the scoreboard before and after it.
 TEST(BallAnnouncement, SaysWhatHappenedAndWhereTheInningsStands) {
-    // Team as typed at setup, innings, score before the ball, total and wickets labels after.
+    // Team as typed at setup, innings, score before the ball, players' runs and wickets after:
+    // the total label is written only once the click has been handled.
     const struct {
         const char* team;
         int t;
@@ -348,7 +380,7 @@ TEST(BallAnnouncement, SaysWhatHappenedAndWhereTheInningsStands) {
     for (const auto& ball : balls) {
         Scoreboard sb;
         sb.lblTeam(ball.t).setCaption(ball.team);
-        sb.lblTR(ball.t).setCaption(ball.runs);
+        sb.lblPR(1, ball.t).setCaption(ball.runs);
         sb.lblWT(ball.t).setCaption(ball.wickets);
         EXPECT_EQ(ballAnnouncement(sb, ball.t, ball.before), ball.spoken);
     }
