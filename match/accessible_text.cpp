@@ -14,11 +14,10 @@ std::string typedOrNumbered(const Scoreboard& sb, int t) {
 }
 
 // Every name on the screen begins with a team's name, but the title's (the screen's designed
-// caption), the players' ("Player
-// 3 of Lions, out"), the innings buttons' ("Play Lions's innings.") and the latest ball's ("4
-// runs to ...", "Player 3 out. ..."). Two teams can be told apart by name alone unless one
-// name begins the other ("Lions" and "Lions, 4 runs", heard beside Lions' total) or reads
-// like one of those.
+// caption), the players' ("Player 3 of Lions, out"), the innings buttons' ("Play Lions's
+// innings.") and the latest ball's ("4 runs to ...", "Player 3 out. ..."). Two teams can be
+// told apart by name alone unless one name begins the other ("Lions" and "Lions, 4 runs",
+// heard beside Lions' total) or reads like one of those.
 bool confusable(const std::string& a, const std::string& b) {
     const auto readsLikeAnotherLabel = [](const std::string& name) {
         return name == Scoreboard::kDesignedCaption || name.starts_with("Play") ||
