@@ -10,6 +10,7 @@
 #include "match/match_screen.h"
 #include "match/match_setup.h"
 #include "match/view/scoreboard_accessibility.h"
+#include "runtime/qt/announcement.h"
 #include "runtime/qt/caption_widgets.h"
 #include "runtime/qt/form_runtime.h"
 #include "runtime/qt/presentation.h"
@@ -24,14 +25,14 @@ namespace {
 
 // The runtime's boxes, except that a message box opened by a ball (the end of an innings, the
 // result) first has the ball told: the player hears it before the box, as a sighted player
-// sees the scoreboard updated behind the box.
+// sees the scoreboard updated behind the box, and the box leads with it.
 class BoxesAfterTheBall final : public rt::Boxes {
   public:
-    BoxesAfterTheBall(rt::Boxes& boxes, std::function<void()> tellTheBall)
+    BoxesAfterTheBall(rt::Boxes& boxes, std::function<std::string()> tellTheBall)
         : boxes_(boxes), tellTheBall_(std::move(tellTheBall)) {}
 
     void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) override {
-        tellTheBall_();
+        boxes_.leadNextMessageWith(tellTheBall_());
         boxes_.rtcMsgBox(prompt, buttons, title);
     }
 
@@ -41,7 +42,7 @@ class BoxesAfterTheBall final : public rt::Boxes {
 
   private:
     rt::Boxes& boxes_;
-    std::function<void()> tellTheBall_;
+    std::function<std::string()> tellTheBall_;
 };
 
 }  // namespace
@@ -80,9 +81,9 @@ void FrmBailwood2::bowl(int t) {
     const InningsScore before = inningsScore(scoreboard_, t);
     bool told = false;
     const auto tellTheBall = [&] {
-        if (told) return;
+        if (!told) tellBall(ballAnnouncement(scoreboard_, t, before));
         told = true;
-        tellBall(ballAnnouncement(scoreboard_, t, before));
+        return latestBall_;
     };
     BoxesAfterTheBall boxes(forms().runtime().boxes, tellTheBall);
     rt::Runtime runtime{forms().runtime().random, boxes, forms().runtime().windows};
@@ -106,10 +107,9 @@ void FrmBailwood2::tellBall(std::string words) {
         QAccessibleEvent event(widgetOf(scoreboard_.cmdInn(i)), QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&event);
     }
-    // Orca speaks a notice as it shows. It cannot speak a changed description: Qt's bridge
-    // sends the object where the new text belongs.
-    latestBallNotice_->hide();
-    latestBallNotice_->show();
+    // A screen reader cannot speak a changed description: Qt's AT-SPI bridge sends the
+    // object where the new text belongs, and its UI Automation bridge sends nothing.
+    rt::qt::announce(*latestBallNotice_, QString::fromStdString(latestBall_));
 }
 
 // Names hold the figures, so a ball renames a few labels; a screen reader hears of those on
@@ -149,10 +149,12 @@ const Control* FrmBailwood2::controlOf(const QWidget* widget) const {
     return nullptr;
 }
 
-// The keyboard plays the match: Space always reaches the innings button on show.
+// The keyboard plays the match: Space always reaches the innings button on show. The button
+// takes the focus once it has its caption, so that a screen reader never meets it nameless.
 void FrmBailwood2::focusTheInningsButton() {
     for (int t = 1; t <= 2; ++t) {
-        if (scoreboard_.cmdInn(t).visible()) widgetOf(scoreboard_.cmdInn(t))->setFocus();
+        const Control& button = scoreboard_.cmdInn(t);
+        if (button.visible() && !button.caption().empty()) widgetOf(button)->setFocus();
     }
 }
 
@@ -173,6 +175,7 @@ void FrmBailwood2::render(const Control& control, Property property) {
         case Property::Caption:
             if (auto* button = qobject_cast<CaptionButton*>(widget)) {
                 button->setCaption(control.caption());
+                focusTheInningsButton();
             } else {
                 qobject_cast<CaptionLabel*>(widget)->setCaption(control.caption());
             }

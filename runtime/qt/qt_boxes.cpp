@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <utility>
 
 #include "runtime/qt/presentation.h"
 
@@ -30,6 +31,16 @@ void QtBoxes::rtcMsgBox(const std::string& prompt, int buttons, const std::strin
     setWindowCaption(box, title);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
+    const std::string leadIn = std::exchange(leadIn_, {});
+#ifdef Q_OS_WIN
+    // NVDA and Narrator read a box as it takes the foreground, cutting off the notification
+    // raised just before it: the box's text says those words first. AT-SPI readers speak the
+    // notification whole, then the box, so there the box says only its prompt.
+    if (!leadIn.empty()) {
+        if (auto* text = box.findChild<QLabel*>("qt_msgbox_label"))
+            text->setAccessibleName(QString::fromStdString(leadIn + ". " + prompt));
+    }
+#endif
     // The keyboard goes back to the window that was in use, so play can go on without a click.
     const QPointer<QWidget> inUse = QApplication::activeWindow();
     box.exec();
