@@ -14,8 +14,6 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
-// After windows.h.
-#include <uiautomationcoreapi.h>
 #endif
 
 namespace bw::testing {
@@ -25,6 +23,10 @@ namespace {
 QStringList notifications;
 
 #ifdef Q_OS_WIN
+// UiaRootObjectId: what a UI Automation client asks a window for. MinGW's header that defines
+// it names a parameter "new", so C++ cannot include it.
+constexpr LPARAM kUiaRootObjectId = -25;
+
 void recordNotification(QAccessibleEvent* event) {
     if (event->type() != QAccessible::ValueChanged) return;
     const QVariant value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
@@ -56,7 +58,7 @@ void ScreenReaderTest::aMatchPlayedFromTheKeyboard() {
         if (now) focusNames << nameOf(now);
     });
 #ifdef Q_OS_WIN
-    SendMessageW(reinterpret_cast<HWND>(screen->winId()), WM_GETOBJECT, 0, UiaRootObjectId);
+    SendMessageW(reinterpret_cast<HWND>(screen->winId()), WM_GETOBJECT, 0, kUiaRootObjectId);
     QVERIFY2(QAccessible::isActive(), "a client's request did not wake the bridge");
     QAccessible::installUpdateHandler(recordNotification);
     const auto lead = [](int ball) { return notifications.value(ball - 1) + ". "; };
