@@ -150,7 +150,6 @@ class WindowsTest : public QObject {
     void theStartScreenEndsTheProgram_data() { theStartScreenOpensAMatch_data(); }
     void theStartScreenEndsTheProgram();
     void aMatchPlaysThroughTheWindows();
-    void theKeyboardAlonePlaysAMatch();
     void aFailedConversionShowsTheErrorBoxAndEnds();
     void thePlayAgainDialogAnswers_data();
     void thePlayAgainDialogAnswers();
@@ -312,21 +311,6 @@ void WindowsTest::aMatchPlaysThroughTheWindows() {
         // The match screen stays behind the box; the dialog follows once it is answered.
         QCOMPARE(shown[box].windowsVisible, QStringList({"frmBailwood2"}));
     }
-}
-
-void WindowsTest::theKeyboardAlonePlaysAMatch() {
-    QVERIFY(run_->openMatch());
-    // Space on whatever has the focus bowls; Enter closes each box; Alt+N ends.
-    run_->random.pushRoll(95);
-    for (const char* innings : {"cmdInn1", "cmdInn2"}) {
-        QTRY_COMPARE(QApplication::focusWidget(), run_->button(Window::frmBailwood2, innings));
-        for (int ball = 0; ball < 11; ++ball)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    }
-    QCOMPARE(run_->answerer.count(BoxKind::Message), 2);
-    QVERIFY(QTest::qWaitForWindowActive(visibleWindow("frmPlayAgain")));
-    QTest::keyClick(visibleWindow("frmPlayAgain"), Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(visibleProgramWindows(), QStringList({"frmMain"}));
 }
 
 void WindowsTest::aFailedConversionShowsTheErrorBoxAndEnds() {
