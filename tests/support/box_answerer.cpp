@@ -43,11 +43,6 @@ void BoxAnswerer::names(const QString& team1, const QString& team2) {
     add(BoxAnswer::type(team2));
 }
 
-void BoxAnswerer::setFallback(BoxAnswer forInput, BoxAnswer forMessage) {
-    inputFallback_ = std::move(forInput);
-    messageFallback_ = std::move(forMessage);
-}
-
 int BoxAnswerer::count(BoxKind kind) const {
     return static_cast<int>(std::count_if(shown_.begin(), shown_.end(),
                                           [kind](const BoxShown& s) { return s.kind == kind; }));
@@ -81,7 +76,8 @@ void BoxAnswerer::answer(QWidget* box) {
         seen.textFormat = message->textFormat();
         seen.icon = message->icon();
     }
-    BoxAnswer reply = input ? inputFallback_ : messageFallback_;
+    // Once the script runs out: Cancel on input boxes, Enter on message boxes.
+    BoxAnswer reply = input ? BoxAnswer::cancel() : BoxAnswer::enter();
     if (!script_.empty()) {
         reply = std::move(script_.front());
         script_.pop_front();

@@ -27,7 +27,6 @@ struct BoxAnswer {
     static BoxAnswer type(QString text) { return {Action::Type, std::move(text)}; }
     static BoxAnswer cancel() { return {Action::Cancel, {}}; }
     static BoxAnswer enter() { return {Action::Enter, {}}; }
-    static BoxAnswer close() { return {Action::Close, {}}; }
 };
 
 // What a box showed while it was open.
@@ -50,8 +49,6 @@ class BoxAnswerer {
     void add(BoxAnswer answer) { script_.push_back(std::move(answer)); }
     // Two team names, typed into the next two input boxes.
     void names(const QString& team1, const QString& team2);
-    // Once the script runs out: Cancel on input boxes, Enter on message boxes, unless set.
-    void setFallback(BoxAnswer forInput, BoxAnswer forMessage);
     // Runs while each box is open, before it is answered.
     void whileOpen(std::function<void(const BoxShown&)> check) { whileOpen_ = std::move(check); }
 
@@ -66,8 +63,6 @@ class BoxAnswerer {
 
     QTimer timer_;
     std::deque<BoxAnswer> script_;
-    BoxAnswer inputFallback_ = BoxAnswer::cancel();
-    BoxAnswer messageFallback_ = BoxAnswer::enter();
     std::function<void(const BoxShown&)> whileOpen_;
     std::vector<BoxShown> shown_;
     QPointer<QWidget> answered_;

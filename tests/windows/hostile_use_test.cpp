@@ -96,7 +96,7 @@ void HostileUseTest::aWholeMatchShowsTheNamesLiterally_data() {
     QTest::newRow("combining marks") << QString::fromUtf8("Zoe\u0308 Ma\u0301laga");
     QTest::newRow("right to left") << QString::fromUtf8("أسود لاهور");
     QTest::newRow("image markup") << QString("<img src=x>");
-    QTest::newRow("ampersands") << QString("&&");
+    QTest::newRow("ampersands") << QString("R&D &&");
     QTest::newRow("placeholder and marker") << QString("%1 [*]");
     QTest::newRow("tab and line breaks") << QString("Red\tNorth\nSouth\r\nEast");
 }
@@ -135,6 +135,11 @@ void HostileUseTest::aWholeMatchShowsTheNamesLiterally() {
     QVERIFY(QKeySequence::mnemonic(innings(2)->text()).isEmpty());
     run_->playInnings();
     QCOMPARE(match->windowHandle()->title(), "Bailwood - Now playing " + other + "'s innings.");
+    // A hidden button cannot be clicked, even by a click that still reaches it.
+    const int draws = run_->random.nextCalls;
+    innings(1)->click();
+    innings(2)->click();
+    QCOMPARE(run_->random.nextCalls, draws);
 
     const auto& shown = run_->answerer.shown();
     QCOMPARE(shown.size(), std::size_t{4});
@@ -142,6 +147,12 @@ void HostileUseTest::aWholeMatchShowsTheNamesLiterally() {
              "End of " + name + "'s InningsThat's the end of " + name + "'s innings. " + other +
                  " needs 7 runs to win. Can " + other + " beat them?The match is over!\n" + name +
                  " has beaten " + other + " by 6 runs.\n");
+    for (int box = 2; box < 4; ++box) {
+        QCOMPARE(shown[box].icon, box == 2 ? QMessageBox::NoIcon : QMessageBox::Information);
+        QCOMPARE(shown[box].textFormat, Qt::PlainText);
+        // The match screen stays behind the box; the dialog follows once it is answered.
+        QCOMPARE(shown[box].windowsVisible, QStringList({"frmBailwood2"}));
+    }
     match->grab();
     for (QWidget* child : match->findChildren<QWidget*>(QRegularExpression(".")))
         QCOMPARE(child->geometry(), bounds.value(child->objectName()));

@@ -149,7 +149,6 @@ class WindowsTest : public QObject {
     void theStartScreenOpensAMatch();
     void theStartScreenEndsTheProgram_data() { theStartScreenOpensAMatch_data(); }
     void theStartScreenEndsTheProgram();
-    void aMatchPlaysThroughTheWindows();
     void aFailedConversionShowsTheErrorBoxAndEnds();
     void thePlayAgainDialogAnswers_data();
     void thePlayAgainDialogAnswers();
@@ -275,42 +274,6 @@ void WindowsTest::theStartScreenEndsTheProgram() {
     QCOMPARE(run_->endStatus, 0);
     QVERIFY(run_->answerer.shown().empty());
     QCOMPARE(visibleProgramWindows(), QStringList());
-}
-
-void WindowsTest::aMatchPlaysThroughTheWindows() {
-    QVERIFY(run_->openMatch("<b>x</b> & [*]", "Tigers"));
-    // A hidden button cannot be clicked, even by a click that still reaches it.
-    const auto hiddenClickBowlsNothing = [this](const char* name) {
-        const int draws = run_->random.nextCalls;
-        run_->button(Window::frmBailwood2, name)->click();
-        QCOMPARE(run_->random.nextCalls, draws);
-    };
-    hiddenClickBowlsNothing("cmdInn2");
-    run_->playInnings({50, 95, 85});
-    // The names show literally: no markup, no access key, no title marker.
-    QCOMPARE(run_->match()->windowHandle()->title(),
-             QString("Bailwood - Now playing <b>x</b> & [*]'s innings."));
-    QCOMPARE(run_->button(Window::frmBailwood2, "cmdInn1")->text(),
-             QString("Play <b>x</b> && [*]'s innings."));
-    hiddenClickBowlsNothing("cmdInn1");
-    run_->playInnings({10});
-    hiddenClickBowlsNothing("cmdInn2");
-    QCOMPARE(visibleCount("frmPlayAgain"), 1);
-
-    const auto& shown = run_->answerer.shown();
-    QCOMPARE(shown.size(), std::size_t{4});
-    QCOMPARE(shown[2].title, QString("End of <b>x</b> & [*]'s Innings"));
-    QCOMPARE(shown[2].text, QString("That's the end of <b>x</b> & [*]'s innings. Tigers needs 9 "
-                                    "runs to win. Can Tigers beat them?"));
-    QCOMPARE(shown[3].title, QString("End of Match!"));
-    QCOMPARE(shown[3].text, QString("The match is over!\n<b>x</b> & [*] has beaten Tigers by 7 "
-                                    "runs.\n"));
-    QCOMPARE(shown[2].icon + 10 * shown[3].icon, 10 * QMessageBox::Information);
-    for (int box = 2; box < 4; ++box) {
-        QCOMPARE(shown[box].textFormat, Qt::PlainText);
-        // The match screen stays behind the box; the dialog follows once it is answered.
-        QCOMPARE(shown[box].windowsVisible, QStringList({"frmBailwood2"}));
-    }
 }
 
 void WindowsTest::aFailedConversionShowsTheErrorBoxAndEnds() {
