@@ -2,8 +2,8 @@
 through the accessibility bus (AT-SPI), two matches, the second between two teams of one name.
 Read as Orca 43 reads it, inside libatspi's main loop, which keeps what it has heard of each
 object but its name and description. Facts are decided by what the program answers and by the
-order of its events, never by how soon they come. Run in a D-Bus session of its own:
-    dbus-run-session -- /usr/bin/python3 match_screen_test.py path/to/bailwood2"""
+order of its events, never by how soon they come. Runs in a runtime folder and D-Bus session of
+its own (see CMakeLists.txt), given the program's path."""
 import os
 import re
 import subprocess
@@ -139,7 +139,8 @@ def play_innings(frame, app, typed, team, target):
         box = None if box == spoken() else answer(app, box)  # a box first: found out below
         notice = wait_for(spoken, "ball %d after its box" % ball)
         words, shown = events[notice][4], [c.name for c in frame]
-        check(len(set(shown)) == len(shown) and "" not in shown, "unique names: %s" % shown)
+        check(len(set(shown)) == len(shown) and "" not in shown, "names alike or empty: %s" % [
+            n for n in shown if not n or shown.count(n) > 1])
         check(button.description == words, "the button describes the latest ball")
         if " out. " in words:  # the rows change most: a batsman out, the next one in
             read(frame)
@@ -187,7 +188,8 @@ def play_match(app, typed, spoken):
                                                     "no wickets yet")] + [
         "Player %d of %s, yet to bat" % (n, t) for t in spoken for n in range(1, 12)]
     shown = [c.name for c in frame]
-    check(sorted(shown) == sorted(expected), "match screen names: %s" % shown)
+    check(sorted(shown) == sorted(expected), "match screen names: %s too many, %s missing" % (
+        [n for n in shown if n not in expected], [n for n in expected if n not in shown]))
     unseen = [c.name for c in frame if not {pyatspi.STATE_SHOWING, pyatspi.STATE_VISIBLE}
               <= set(c.getState().getStates())]
     check(not unseen, "shown, yet not showing and visible to the reader: %s" % unseen)
