@@ -393,7 +393,7 @@ void WindowsTest::captionsFitOrAreElidedWithinTheirBounds() {
     verifyWhole(w, {"lblTeam2"});
     auto* question = visibleWindow("frmPlayAgain")->findChild<QLabel*>("Label1");
     verifyWhole(question->window());
-    // In a wider face the dialog widens with the question, and keeps the margin right of it.
+    // A wider face widens the dialog, which keeps the designed 180 twips right of the question.
     QVERIFY(question->parentWidget()->width() - question->geometry().right() - 1 >= 180 / 15);
     // A caption that fits in one font is measured again in another.
     auto* runs = w->findChild<QLabel*>("lblP1R1");
