@@ -35,6 +35,8 @@ struct Sample {
     double cpuMilliseconds;
     double peakResidentKb;
 };
+// Named once: clang-format 14 and 19 space a member pointer's declarator differently.
+using Measure = double Sample::*;
 
 struct Options {
     std::string programProbe;
@@ -192,7 +194,7 @@ class VirtualDisplay {
 };
 
 // The median of one measure over all runs of a probe.
-double medianOf(const std::vector<Sample>& samples, double Sample::*measure) {
+double medianOf(const std::vector<Sample>& samples, Measure measure) {
     std::vector<double> values;
     for (const Sample& s : samples) values.push_back(s.*measure);
     return median(values);
@@ -217,7 +219,7 @@ void measure(const Options& options, const std::string& platform) {
     }
     const struct {
         const char* name;
-        double Sample::*measure;
+        Measure measure;
         const char* unit;
     } rows[] = {{"start-up", &Sample::milliseconds, "ms"},
                 {"memory", &Sample::residentKb, "kB"},

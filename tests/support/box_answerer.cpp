@@ -91,10 +91,9 @@ void BoxAnswerer::answer(QWidget* box) {
         // Typed as keys where a keyboard has them, else set as an input method would.
         auto* edit = input->findChild<QLineEdit*>();
         edit->clear();
-        const bool keyable = reply.text.size() < 100 &&
-                             std::all_of(reply.text.begin(), reply.text.end(), [](QChar c) {
-                                 return c.unicode() >= 0x20 && c.unicode() < 0x7f;
-                             });
+        const auto printable = [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; };
+        const bool keyable =
+            reply.text.size() < 100 && std::all_of(reply.text.begin(), reply.text.end(), printable);
         if (keyable) {
             QTest::keyClicks(edit, reply.text);
         } else {
