@@ -17,9 +17,8 @@ class Boxes {
     virtual void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) = 0;
     // Modal; the typed text, "" on Cancel.
     virtual std::string rtcInputBox(const std::string& prompt, const std::string& title) = 0;
-    // Words a screen reader is to hear ahead of the next message box's prompt, where a box
-    // taking the foreground cuts short what was said just before it: the ball that opened it.
-    // The box still shows only its prompt.
+    // Words a screen reader is to hear ahead of the next message box's prompt: the ball that
+    // opened it. The box still shows only its prompt.
     virtual void leadNextMessageWith(const std::string& words) { (void)words; }
 };
 

@@ -10,7 +10,6 @@
 #include "match/match_screen.h"
 #include "match/match_setup.h"
 #include "match/view/scoreboard_accessibility.h"
-#include "runtime/qt/announcement.h"
 #include "runtime/qt/caption_widgets.h"
 #include "runtime/qt/form_runtime.h"
 #include "runtime/qt/presentation.h"
@@ -24,15 +23,16 @@ using rt::qt::CaptionLabel;
 namespace {
 
 // The runtime's boxes, except that a message box opened by a ball (the end of an innings, the
-// result) first has the ball told: the player hears it before the box, as a sighted player
-// sees the scoreboard updated behind the box, and the box leads with it.
+// result) tells that ball itself, ahead of its message: screen readers speak a box as it takes
+// the foreground, cutting short or following anything announced just before it, so the player
+// hears the ball once and first, as a sighted player sees the scoreboard behind the box.
 class BoxesAfterTheBall final : public rt::Boxes {
   public:
-    BoxesAfterTheBall(rt::Boxes& boxes, std::function<std::string()> tellTheBall)
-        : boxes_(boxes), tellTheBall_(std::move(tellTheBall)) {}
+    BoxesAfterTheBall(rt::Boxes& boxes, std::function<std::string()> theBall)
+        : boxes_(boxes), theBall_(std::move(theBall)) {}
 
     void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) override {
-        boxes_.leadNextMessageWith(tellTheBall_());
+        boxes_.leadNextMessageWith(theBall_());
         boxes_.rtcMsgBox(prompt, buttons, title);
     }
 
@@ -42,22 +42,18 @@ class BoxesAfterTheBall final : public rt::Boxes {
 
   private:
     rt::Boxes& boxes_;
-    std::function<std::string()> tellTheBall_;
+    std::function<std::string()> theBall_;
 };
 
 }  // namespace
 
-FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms) {
+FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms), announcer_(*this) {
     installScoreboardAccessibility();
     const std::vector<QWidget*> widgets = rt::qt::buildWindow(*this, matchScreenDesign());
     std::copy(widgets.begin(), widgets.end(), widgets_.begin());
     // The screen's own interface names each control. A name of the widget's own keeps Qt from
     // telling the screen reader of every new caption, the hidden working labels' included.
     for (QWidget* widget : widgets_) widget->setAccessibleName(widget->objectName());
-    latestBallNotice_ = new QWidget(this);
-    latestBallNotice_->setObjectName("latestBall");
-    latestBallNotice_->setGeometry(0, 0, 0, 0);
-    latestBallNotice_->hide();  // until the first ball
 
     scoreboard_.observe(
         [this](const Control& c, Property p) { render(c, p); },
@@ -80,36 +76,34 @@ void FrmBailwood2::bowl(int t) {
     if (!scoreboard_.cmdInn(t).visible()) return;
     const InningsScore before = inningsScore(scoreboard_, t);
     bool told = false;
-    const auto tellTheBall = [&] {
-        if (!told) tellBall(ballAnnouncement(scoreboard_, t, before));
+    // Told at most once: by the box the ball opens, or else once the handler is done.
+    const auto tellTheBall = [&](bool announce) {
+        if (!told) tellBall(ballAnnouncement(scoreboard_, t, before), announce);
         told = true;
         return latestBall_;
     };
-    BoxesAfterTheBall boxes(forms().runtime().boxes, tellTheBall);
+    BoxesAfterTheBall boxes(forms().runtime().boxes, [&] { return tellTheBall(false); });
     rt::Runtime runtime{forms().runtime().random, boxes, forms().runtime().windows};
     if (t == 1) {
         cmdInn1_Click(scoreboard_, runtime);
     } else {
         cmdInn2_Click(scoreboard_, runtime);
     }
-    tellTheBall();
+    tellTheBall(true);
     // The handler writes the total last, after any box.
     tellNameChanges();
 }
 
-void FrmBailwood2::tellBall(std::string words) {
+void FrmBailwood2::tellBall(std::string words, bool announce) {
     latestBall_ = std::move(words);
     tellNameChanges();
     if (!QAccessible::isActive()) return;
     // Screen readers keep the descriptions they have read; tell them of the new one.
     for (int i = 1; i <= 2; ++i) {
-        if (!scoreboard_.cmdInn(i).visible()) continue;
-        QAccessibleEvent event(widgetOf(scoreboard_.cmdInn(i)), QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
+        if (scoreboard_.cmdInn(i).visible())
+            rt::qt::tellDescriptionChanged(*widgetOf(scoreboard_.cmdInn(i)));
     }
-    // A screen reader cannot speak a changed description: Qt's AT-SPI bridge sends the
-    // object where the new text belongs, and its UI Automation bridge sends nothing.
-    rt::qt::announce(*latestBallNotice_, QString::fromStdString(latestBall_));
+    if (announce) announcer_.announce(QString::fromStdString(latestBall_));
 }
 
 // Names hold the figures, so a ball renames a few labels; a screen reader hears of those on

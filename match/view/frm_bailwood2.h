@@ -5,6 +5,7 @@
 #include <string>
 
 #include "match/scoreboard.h"
+#include "runtime/qt/announcement.h"
 #include "runtime/qt/form.h"
 
 namespace bw::match {
@@ -31,7 +32,8 @@ class FrmBailwood2 final : public rt::qt::Form {
     QWidget* widgetOf(const Control& control);
     void focusTheInningsButton();
     void bowl(int t);
-    void tellBall(std::string words);
+    // The latest ball, to the screen reader on demand, and announced unless a box tells it.
+    void tellBall(std::string words, bool announce);
     void tellNameChanges();
 
     Scoreboard scoreboard_;
@@ -39,9 +41,8 @@ class FrmBailwood2 final : public rt::qt::Form {
     // The names as last told, to tell the screen reader only of real changes.
     std::array<QString, Scoreboard::kControls> heardNames_{};
     std::string latestBall_;
-    bool shownBefore_ = false;  // the screen has been shown at least once
-    // Draws nothing: it speaks the latest ball to the screen reader.
-    QWidget* latestBallNotice_ = nullptr;
+    bool shownBefore_ = false;     // the screen has been shown at least once
+    rt::qt::Announcer announcer_;  // speaks each ball to the screen reader
 };
 
 }  // namespace bw::match

@@ -32,15 +32,12 @@ void QtBoxes::rtcMsgBox(const std::string& prompt, int buttons, const std::strin
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     const std::string leadIn = std::exchange(leadIn_, {});
-#ifdef Q_OS_WIN
-    // NVDA and Narrator read a box as it takes the foreground, cutting off the notification
-    // raised just before it: the box's text says those words first. AT-SPI readers speak the
-    // notification whole, then the box, so there the box says only its prompt.
+    // A screen reader reads a box as it takes the foreground, cutting short or following
+    // whatever it was told just before: the box's text, as read, says those words first.
     if (!leadIn.empty()) {
         if (auto* text = box.findChild<QLabel*>("qt_msgbox_label"))
             text->setAccessibleName(QString::fromStdString(leadIn + ". " + prompt));
     }
-#endif
     // The keyboard goes back to the window that was in use, so play can go on without a click.
     const QPointer<QWidget> inUse = QApplication::activeWindow();
     box.exec();

@@ -1,8 +1,9 @@
 """The match screen as a screen reader meets it: the real program under Xvfb, read and played
 through the accessibility bus (AT-SPI), two matches, the second between two teams of one name.
 Read as Orca 43 reads it, inside libatspi's main loop, which keeps what it has heard of each
-object but its name and description. Decided by what the program answers and by the order of
-its events, never by how soon they come. Run as CMakeLists.txt runs it, given the program."""
+object but its name and description; what is said of a ball, as a client that also keeps names
+hears it. Decided by what the program answers and by the order of its events, never by how soon
+they come. Run as CMakeLists.txt runs it, given the program."""
 import os
 import re
 import subprocess
@@ -22,6 +23,9 @@ SHOWING = "object:state-changed:showing"
 ALERT, BUTTON = pyatspi.ROLE_ALERT, pyatspi.ROLE_PUSH_BUTTON
 failures = []
 events = []  # (type, detail1, source, role, name, parent's path), in the order they were sent
+balls = []  # (index in events, words): each ball announced, or shown by a notice
+kept_names = {}  # what a client that keeps names holds, by path: as read, or as an event hands it
+starts = []  # (index in events, whether a box tells the ball) of each press of an innings button
 
 
 def check(ok, what):
@@ -37,6 +41,15 @@ def heard(event):  # asks each event's source what Orca asks; libatspi keeps sta
     except Exception:  # the source may be gone already
         facts = None, None, None
     events.append((event.type, event.detail1, event.source) + facts)
+    path = event.source.path
+    if event.type.endswith(":accessible-name"):  # a name, or Qt 6.4's path: the name to read
+        kept_names[path] = event.any_data
+        if not isinstance(event.any_data, str):
+            del kept_names[path]
+    elif event.type == "object:announcement":  # Qt 6.8 on
+        balls.append((len(events) - 1, event.any_data))
+    elif event.type == SHOWING and event.detail1 and facts[0] == "notification":  # before 6.8
+        balls.append((len(events) - 1, kept_names.setdefault(path, facts[1])))
 
 
 def first(start, match):  # the index of the first event from start on that matches, if heard
@@ -100,20 +113,27 @@ def counted(team, figure, unit):  # as the team's total is named: "Lions, 1 run"
 
 
 def play_innings(frame, app, typed, team, target):
-    """Bowls until a box opens, which must follow the ball. Returns the innings' total."""
+    """Bowls until a box opens, which must tell its ball. Returns the innings' total."""
     button = find(frame, BUTTON, "Play %s's innings." % typed)
     for ball in range(1, 1000):
-        told = len(events)
+        start = len(events)
         button.queryAction().doAction(0)  # returns before the ball: a box cannot hold it
-        spoken = lambda: first(told, lambda e: e[3] == "notification"  # noqa
-                               and e[:2] == (SHOWING, 1))
-        box = wait_for(lambda: spoken() or window(app, ALERT), "ball %d" % ball)
-        box = None if box == spoken() else answer(app, box)  # a box first: found out below
-        notice = wait_for(spoken, "ball %d after its box" % ball)
-        words, shown = events[notice][4], [c.name for c in frame]
+        told = lambda: [w for i, w in balls if i >= start]  # noqa: E731
+        box = wait_for(lambda: told() or window(app, ALERT), "ball %d" % ball)
+        starts.append((start, not isinstance(box, list)))
+        words, shown = button.description, [c.name for c in frame]
+        if starts[-1][1]:  # the box says the ball ahead of its message, and nothing else does
+            said = [c.name for c in pyatspi.findAllDescendants(
+                box, lambda o: o.getRole() == pyatspi.ROLE_LABEL and o.name)]
+            check(any(re.fullmatch(re.escape(words) + r"\. (That's the end|The match is over).+",
+                                   name, re.S) for name in said),
+                  "the box after %r says %s" % (words, said))
+            answer(app, box)
+        else:
+            check(box == [words], "ball %d told as %s, the button describes %r" % (
+                ball, box, words))
         odd = [n for n in shown if not n or shown.count(n) > 1]
         check(not odd, "names alike or empty: %s" % odd)
-        check(button.description == words, "the button describes the latest ball")
         if " out. " in words:  # the rows change most: a batsman out, the next one in
             read(frame)
         if match := ALL_OUT.fullmatch(words):
@@ -127,14 +147,12 @@ def play_innings(frame, app, typed, team, target):
             check(any(n.startswith(batsman) and n.endswith(" batting") for n in shown)
                   and batsman + "batting" in shown, "the batsman in: %r" % words)
         else:
-            check(False, "spoken: %r" % words)
+            check(False, "described: %r" % words)
             continue
-        check(counted(team, runs, "run") in shown, "total as spoken: %r" % words)
-        if ALL_OUT.fullmatch(words) or (target and int(runs) >= target):
-            opened = box or wait_for(lambda: window(app, ALERT), "the box after %r" % words)
-            shows = wait_for(lambda: first(told, lambda e: e[2].path == opened.path), "its box")
-            check(notice < shows, "%r spoken before its box" % words)
-            box or answer(app, opened)
+        check(counted(team, runs, "run") in shown, "total as described: %r" % words)
+        deciding = ALL_OUT.fullmatch(words) or (target and int(runs) >= target)
+        check(bool(deciding) == starts[-1][1], "a box after %r, and only then" % words)
+        if deciding:
             return int(runs)
     return 0
 
@@ -190,13 +208,19 @@ def run(program):
                                      if a and a.get_process_id() == program.pid), None), "program")
         app.setCacheMask(pyatspi.cache.DEFAULT ^ pyatspi.cache.NAME ^ pyatspi.cache.DESCRIPTION)
         pyatspi.Registry.registerEventListener(heard, "object:property-change",
-                                               "object:state-changed", "object:children-changed")
+                                               "object:state-changed", "object:children-changed",
+                                               "object:announcement")
         wait_for(lambda: find(app, BUTTON, "Play Bailwood 2"), "start").queryAction().doAction(0)
         dialog = play_match(app, ("Lions", "Tigers"), ("Lions", "Tigers"))
         check((dialog[0].getRoleName(), dialog[0].name) == ("label", "Do you want to play again?"),
               "the play-again dialog's question first: %s" % dialog[0])
         find(dialog, BUTTON, "Yes").queryAction().doAction(0)
         play_match(app, ("Lions", "Lions"), ("Lions (team 1)", "Lions (team 2)"))
+        # Each ball is told once, or by its box alone; a press's events all come before the
+        # next press's, so every press but the last is judged.
+        for (start, by_box), (end, _) in zip(starts, starts[1:]):
+            told = [w for i, w in balls if start <= i < end]
+            check(len(told) == (0 if by_box else 1), "one press told %s" % told)
     except BaseException as error:  # noqa: B036  (reported once the loop has stopped)
         check(False, repr(error))
     finally:

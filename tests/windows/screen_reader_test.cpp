@@ -1,7 +1,9 @@
 // A match played from the keyboard alone, and what a screen reader is handed meanwhile: the
-// focus never lands on a control without a name. On Windows, where a client asking for the window
-// wakes Qt's UI Automation bridge, every Space hands it exactly one notification, the ball in the
-// words Orca says, and the box a deciding ball opens says that ball first.
+// focus never lands on a control without a name, and the box a deciding ball opens says that
+// ball first. On Windows, where a client asking for the window wakes Qt's UI Automation bridge,
+// every Space that opens no box hands it exactly one telling of its ball, in the words of the
+// innings button's description, and a Space that opens a box hands it none. (On Linux the
+// accessibility bus's own test hears them.)
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -19,25 +21,31 @@
 namespace bw::testing {
 namespace {
 
-// The texts Qt hands on to Windows to raise as notifications: value changes carrying text.
-QStringList notifications;
-
-#ifdef Q_OS_WIN
-// UiaRootObjectId: what a UI Automation client asks a window for. MinGW's header that defines
-// it names a parameter "new", so C++ cannot include it.
-constexpr LPARAM kUiaRootObjectId = -25;
-
-void recordNotification(QAccessibleEvent* event) {
-    if (event->type() != QAccessible::ValueChanged) return;
-    const QVariant value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
-    if (value.typeId() == QMetaType::QString) notifications << value.toString();
-}
-#endif
-
 QString nameOf(QObject* object) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
     return accessible ? accessible->text(QAccessible::Name) : QString();
 }
+
+#ifdef Q_OS_WIN
+// What Qt's bridge is handed to speak of each ball: an announcement from Qt 6.8 on, before it a
+// value change carrying text, which it raises as a notification.
+QStringList told;
+
+// UiaRootObjectId: what a UI Automation client asks a window for. MinGW's header that defines
+// it names a parameter "new", so C++ cannot include it.
+constexpr LPARAM kUiaRootObjectId = -25;
+
+void recordTelling(QAccessibleEvent* event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        told << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#else
+    if (event->type() != QAccessible::ValueChanged) return;
+    const QVariant value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
+    if (value.typeId() == QMetaType::QString) told << value.toString();
+#endif
+}
+#endif
 
 class ScreenReaderTest : public QObject {
     Q_OBJECT
@@ -57,20 +65,17 @@ void ScreenReaderTest::theKeyboardAlonePlaysAMatchAsItIsHeard() {
 #ifdef Q_OS_WIN
     SendMessageW(reinterpret_cast<HWND>(screen->winId()), WM_GETOBJECT, 0, kUiaRootObjectId);
     QVERIFY2(QAccessible::isActive(), "a client's request did not wake the bridge");
-    QAccessible::installUpdateHandler(recordNotification);
-    const auto lead = [](int ball) { return notifications.value(ball - 1) + ". "; };
-#else
-    const auto lead = [](int) { return QString(); };
+    QAccessible::installUpdateHandler(recordTelling);
 #endif
     int balls = 0;
-    // What each box said as it showed, the ball that opened it, and the notifications by then.
-    QStringList boxSaid, boxText;
-    QList<int> boxBall, raisedByThen;
+    // What each box said as it showed, its message, the ball that opened it and its words.
+    QStringList boxSaid, boxText, boxBallWords;
+    QList<int> boxBall;
     run.answerer.whileOpen([&](const BoxShown& shown) {
         boxSaid << nameOf(QApplication::activeModalWidget()->findChild<QLabel*>("qt_msgbox_label"));
         boxText << shown.text;
         boxBall << balls + 1;
-        raisedByThen << static_cast<int>(notifications.size());
+        boxBallWords << QString::fromStdString(screen->latestBall());
     });
 
     // A few runs, then wickets to the end of the first innings; sixes win the chase. Space on
@@ -85,9 +90,10 @@ void ScreenReaderTest::theKeyboardAlonePlaysAMatchAsItIsHeard() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         ++balls;
 #ifdef Q_OS_WIN
-        QCOMPARE(notifications.size(), balls);
-        QCOMPARE(notifications.last(), QString::fromStdString(screen->latestBall()));
-        if (balls <= 3) qInfo("Ball %d notified: %s", balls, qPrintable(notifications.last()));
+        QCOMPARE(told.size(), balls - boxBall.size());
+        if (boxBall.value(boxBall.size() - 1) == balls) continue;
+        QCOMPARE(told.last(), QString::fromStdString(screen->latestBall()));
+        if (balls <= 3) qInfo("Ball %d told: %s", balls, qPrintable(told.last()));
 #endif
     }
     QAccessible::installUpdateHandler(nullptr);
@@ -98,10 +104,7 @@ void ScreenReaderTest::theKeyboardAlonePlaysAMatchAsItIsHeard() {
     QCOMPARE(boxSaid.size(), 2);
     for (int i = 0; i < 2; ++i) {
         qInfo("Ball %d opened a box that says: %s", boxBall[i], qPrintable(boxSaid[i]));
-#ifdef Q_OS_WIN
-        QCOMPARE(raisedByThen[i], boxBall[i]);  // the ball was raised before its box showed
-#endif
-        QCOMPARE(boxSaid[i], lead(boxBall[i]) + boxText[i]);
+        QCOMPARE(boxSaid[i], boxBallWords[i] + ". " + boxText[i]);
     }
     QVERIFY2(!focusNames.contains(QString()), "the focus met a control without a name");
     QVERIFY(focusNames.contains("Play Tigers's innings."));

@@ -1,0 +1,193 @@
+"""A whole match played from the keyboard while Orca, from the system's own packages, listens:
+the real program and the real screen reader under Xvfb, speech taken by a stand-in for the
+speech server that writes down every message instead of sounding it. Fails when a Space is
+followed by no words about its ball, when a ball is told in an earlier ball's words, when a
+deciding ball is heard after its box's message, or when the play-again question goes unsaid.
+Run as CMakeLists.txt runs it, given the program, in a D-Bus session of its own."""
+import html
+import os
+import re
+import socket
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+TIMEOUT = 60  # seconds for anything to be said or shown; generous for a busy machine
+work = tempfile.mkdtemp()  # Orca's settings and the speech socket, removed with the run's
+spoken = []  # what Orca had said, message by message, in order
+said = threading.Condition()
+
+
+def serve(connection):  # the speech server's protocol, as far as Orca uses it
+    lines = connection.makefile("r", encoding="utf-8", newline="\r\n")
+    reply = lambda *text: connection.sendall("".join(text).encode())  # noqa: E731
+    for line in lines:
+        command = line.rstrip("\r\n").split(" ")
+        verb = command[0].upper()
+        if verb == "SPEAK":
+            reply("230 OK RECEIVING DATA\r\n")
+            text = []
+            for part in lines:
+                if part.rstrip("\r\n") == ".":
+                    break
+                text.append(part.rstrip("\r\n").removeprefix("."))
+            words = html.unescape(re.sub(r"<[^>]*>", "", " ".join(text))).strip()
+            with said:
+                spoken.append(words)
+                said.notify_all()
+            reply("225-%d\r\n225 OK MESSAGE QUEUED\r\n" % len(spoken))
+        elif verb in ("CHAR", "KEY", "SOUND_ICON"):
+            reply("225-0\r\n225 OK MESSAGE QUEUED\r\n")
+        elif verb == "HISTORY":
+            reply("245-1\r\n245 OK CLIENT ID SENT\r\n")
+        elif verb == "LIST":
+            reply("249-stand-in\tnone\tnone\r\n249 OK VOICE LIST SENT\r\n")
+        elif verb == "QUIT":
+            return reply("231 HAPPY HACKING\r\n")
+        else:
+            reply("200 OK\r\n")
+
+
+def speech_server(path):
+    server = socket.socket(socket.AF_UNIX)
+    server.bind(path)
+    server.listen()
+    while True:
+        threading.Thread(target=serve, args=(server.accept()[0],), daemon=True).start()
+
+
+def hear(since, match, what):
+    """Waits until a message from index since on matches; returns its index."""
+    deadline = time.monotonic() + TIMEOUT
+    with said:
+        while True:
+            found = next((i for i in range(since, len(spoken)) if match(spoken[i])), None)
+            if found is not None:
+                return found
+            if not said.wait(max(0, deadline - time.monotonic())):
+                raise AssertionError("Orca never said %s; it said: %s" % (what, spoken[since:]))
+
+
+def x(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.split()
+
+
+def key(name, *held):
+    """Presses a key, with any held down around it, each once Orca has echoed the one before:
+    the program takes keys in order only as fast as the screen reader lets them through."""
+    for down in held:
+        before = len(spoken)
+        x("keydown", down)
+        hear(before, lambda m: m.endswith(down.lower()), "the key " + down)
+    before = len(spoken)
+    x("key", name)
+    for down in reversed(held):
+        x("keyup", down)
+    if not held:  # a shortcut is not echoed: what it opens is waited for instead
+        hear(before, lambda m: m.lower() == name.lower(), "the key " + name)
+
+
+def window(title):  # waits for the shown window of this title and gives it the keyboard
+    deadline = time.monotonic() + TIMEOUT
+    while not (found := x("search", "--onlyvisible", "--name", title)):
+        assert time.monotonic() < deadline, "no window titled " + title
+        time.sleep(0.1)
+    x("windowfocus", "--sync", found[0])
+    return found[0]
+
+
+BALL = re.compile(r"(?:\d runs? to Player \d+|Player \d+ out\. Player \d+ in)\. "
+                  r"(.+?) (\d+) for \d+|Player 11 out\. (.+?) all out for (\d+)")
+MESSAGE = re.compile(r"That's the end of|The match is over")
+
+
+def play_innings(team, target):
+    """Bowls with Space to the end of the innings; returns its total and last ball. Each Space must be
+    followed by words about its ball, new in this innings (the total grows with every ball);
+    the deciding ball's before its box's message, and not again after it."""
+    told = set()
+    for ball in range(1, 1000):
+        before = len(spoken)
+        x("key", "space")
+        at = hear(before, lambda m: BALL.search(m) or MESSAGE.search(m), "ball %d" % ball)
+        heard = " ".join(spoken[before:at + 1])
+        words = BALL.search(heard)
+        assert words, "ball %d not heard before its box's message: %s" % (ball, heard)
+        assert words[0] not in told, "ball %d told in an earlier ball's words: %s" % (
+            ball, words[0])
+        told.add(words[0])
+        assert team in (words[1], words[3]), "ball %d of another team: %s" % (ball, words[0])
+        total = int(words[2] or words[4])
+        if ball == 3:  # Where Am I, on the innings button, repeats the latest ball
+            where = len(spoken)
+            x("key", "KP_Enter")
+            hear(where, lambda m: words[0] in m, "the latest ball again on Where Am I")
+        if words[3] or (target and total >= target):
+            message = hear(before, MESSAGE.search, "the message of the box after ball %d" % ball)
+            window("^End of")
+            closing = len(spoken)
+            key("Return")
+            again = [m for m in spoken[message + 1:closing] if BALL.search(m)]
+            assert not again, "ball %d heard again after its box: %s" % (ball, again)
+            print("Ball %d and its box:" % ball, " ".join(spoken[before:message + 1]))
+            return total, words[0]
+    raise AssertionError("no box after 1000 balls")
+
+
+def main(program):
+    os.environ["SPEECHD_ADDRESS"] = "unix_socket:" + os.path.join(work, "speech.sock")
+    threading.Thread(target=speech_server, args=(os.path.join(work, "speech.sock"),),
+                     daemon=True).start()
+    env = dict(os.environ, HOME=work, XDG_CONFIG_HOME=work, XDG_DATA_HOME=work,
+               GTK_A11Y="atspi", NO_AT_BRIDGE="0")
+    orca = subprocess.Popen(["orca", "--replace"], env=env, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    game = None
+    try:
+        hear(0, lambda m: "Screen reader on" in m, "that it is on")
+        game = subprocess.Popen([program], env=dict(
+            env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+            ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "") + ":detect_leaks=0"))
+        window("^Bailwood 2$")
+        key("p", "Alt")
+        for team in ("Lions", "Tigers"):
+            window("^Enter Team Name$")
+            x("type", "--delay", "200", team)  # read back below, in the innings button's name
+            before = len(spoken)
+            key("Return")
+        target, last = None, ""
+        for team in ("Lions", "Tigers"):
+            window("^Bailwood")
+            # The innings button as it takes the focus, described by the last ball, if any.
+            button = hear(before, lambda m: "Play %s's innings" % team in m, "the button")
+            hear(button, lambda m: last in m, "the button's description")
+            total, last = play_innings(team, target)
+            target = total + 1
+            before = len(spoken)
+        window(r"^Play Again\?$")
+        hear(0, lambda m: "Do you want to play again?" in m, "the play-again question")
+        key("n", "Alt")
+        window("^Bailwood 2$")
+        key("x", "Alt")
+        assert game.wait(TIMEOUT) == 0, "the program's exit status"
+    finally:
+        for process in (game, orca):
+            if process and process.poll() is None:
+                process.terminate()
+        print("Orca said:", *spoken, sep="\n  ")
+
+
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-nolisten", "tcp"],
+                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+os.environ["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
+try:
+    main(sys.argv[1])
+    print("1 passed, 0 failed")
+except AssertionError as failure:
+    print("FAIL:", failure)
+    print("0 passed, 1 failed")
+    sys.exit(1)
+finally:
+    xvfb.terminate()
