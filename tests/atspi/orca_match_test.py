@@ -14,7 +14,9 @@ import tempfile
 import threading
 import time
 
-TIMEOUT = 60  # seconds for anything to be said or shown; generous for a busy machine
+# Seconds for anything to be said or shown: generous for a busy machine, where Orca answers in
+# well under one, and short enough to say what failed before a runner's own limit of a minute.
+TIMEOUT = 30
 work = tempfile.mkdtemp()  # Orca's settings and the speech socket, removed with the run's
 spoken = []  # what Orca had said, message by message, in order
 said = threading.Condition()
@@ -107,7 +109,8 @@ def where_am_i(words, asked):
     """Where Am I (KP_Enter) until Orca's answer holds the words: Orca 48 keeps what it has
     said of an object for a while, the button's description before the ball among it. Shift's
     echo follows the whole answer."""
-    for _ in range(TIMEOUT):
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
         where = len(spoken)
         x("key", "KP_Enter")
         key("shift")
