@@ -53,11 +53,16 @@ def serve(connection):  # the speech server's protocol, as far as Orca uses it
 
 
 def speech_server(path):
+    """Listens at path at once, so that Orca finds it and starts no speech server of its own;
+    serves each connection in a thread."""
     server = socket.socket(socket.AF_UNIX)
     server.bind(path)
     server.listen()
-    while True:
-        threading.Thread(target=serve, args=(server.accept()[0],), daemon=True).start()
+
+    def accept():
+        while True:
+            threading.Thread(target=serve, args=(server.accept()[0],), daemon=True).start()
+    threading.Thread(target=accept, daemon=True).start()
 
 
 def hear(since, match, what):
@@ -155,8 +160,7 @@ def play_innings(team, target):
 
 def main(program):
     os.environ["SPEECHD_ADDRESS"] = "unix_socket:" + os.path.join(work, "speech.sock")
-    threading.Thread(target=speech_server, args=(os.path.join(work, "speech.sock"),),
-                     daemon=True).start()
+    speech_server(os.path.join(work, "speech.sock"))
     env = dict(os.environ, HOME=work, XDG_CONFIG_HOME=work, XDG_DATA_HOME=work,
                GTK_A11Y="atspi", NO_AT_BRIDGE="0")
     orca = subprocess.Popen(["orca", "--replace"], env=env, stdout=subprocess.DEVNULL,
