@@ -1,6 +1,6 @@
 ; The Windows installer of Bailwood 2, for 64-bit Windows 10 and later. make_installer.cmake
-; runs makensis on it with the version, the publisher, the icon, the size and the lists of the
-; files to install and to remove.
+; runs makensis on it with the version, the publisher, the icon, the size, the lists of the
+; files to install and to remove, and start-in-shell.exe, which the finish page runs.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -9,10 +9,12 @@ ManifestSupportedOS Win10
 
 !include "MUI2.nsh"
 !include "x64.nsh"
+!include "Sections.nsh"
 
 !define PRODUCT "Bailwood 2"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Bailwood2"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
+!define DESKTOP_SHORTCUT "$DESKTOP\${PRODUCT}.lnk"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -23,8 +25,12 @@ BrandingText "${PRODUCT} ${VERSION}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION StartProgram
+!insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
@@ -37,21 +43,13 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${PUBLISHER}"
 
-Function .onInit
-    ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "${PRODUCT} needs 64-bit Windows." /SD IDOK
-        Abort
-    ${EndIf}
-    SetRegView 64
-    SetShellVarContext all
-FunctionEnd
-
 Function un.onInit
     SetRegView 64
     SetShellVarContext all
 FunctionEnd
 
-Section "Install"
+Section "${PRODUCT}" SecProgram
+    SectionIn RO
     ; Over an earlier version, its own uninstaller first removes what it installed, in place.
     ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $0 != ""
@@ -78,11 +76,55 @@ Section "Install"
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
+; Off unless chosen on the components page; the uninstaller removes it only if it was made.
+Section /o "Desktop shortcut" SecDesktop
+    CreateShortcut "${DESKTOP_SHORTCUT}" "$INSTDIR\bailwood2.exe" "" "$INSTDIR\bailwood2.exe" 0
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "DesktopShortcut" 1
+SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} \
+        "The game, its Start-menu entry and its uninstaller."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecDesktop} "A shortcut to ${PRODUCT} on the desktop."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+; After the sections, whose names it uses.
+Function .onInit
+    ${IfNot} ${RunningX64}
+        MessageBox MB_ICONSTOP "${PRODUCT} needs 64-bit Windows." /SD IDOK
+        Abort
+    ${EndIf}
+    SetRegView 64
+    SetShellVarContext all
+    ; An upgrade keeps the desktop shortcut an earlier install made, silent or not.
+    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "DesktopShortcut"
+    ${If} $0 = 1
+        !insertmacro SelectSection ${SecDesktop}
+    ${EndIf}
+FunctionEnd
+
+; Started by the installer, the program would run elevated, as the installer does. Explorer,
+; the desktop's shell, runs as the user signed in: start-in-shell.exe asks it to start the
+; program. Should there be no Explorer view to ask, Windows' explorer.exe given the program
+; hands it to the running Explorer (Wine's starts it itself, elevated).
+Function StartProgram
+    InitPluginsDir
+    File "/oname=$PLUGINSDIR\start-in-shell.exe" "${START_IN_SHELL}"
+    ExecWait '"$PLUGINSDIR\start-in-shell.exe" "$INSTDIR\bailwood2.exe" "$INSTDIR"' $0
+    ${If} $0 != 0
+        Exec '"$WINDIR\explorer.exe" "$INSTDIR\bailwood2.exe"'
+    ${EndIf}
+FunctionEnd
+
 Section "Uninstall"
     !include "${REMOVE_FILES}"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     Delete "${SHORTCUT}"
+    ReadRegDWORD $0 HKLM "${UNINSTALL_KEY}" "DesktopShortcut"
+    ${If} $0 = 1
+        Delete "${DESKTOP_SHORTCUT}"
+    ${EndIf}
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
     ; Run from its copy in the temporary folder, the uninstaller has that copy and its folder
     ; removed at the next restart, the file before the folder.

@@ -1,6 +1,7 @@
 # Installs the Windows build into a stage folder, strips its programs and DLLs, and makes the
-# NSIS installer from it. The installer's file lists are written from the stage, so that the
-# uninstaller removes exactly what the installer put there. Run by the `installer` target.
+# NSIS installer from it, with start-in-shell.exe, which only the installer carries. The
+# installer's file lists are written from the stage, so that the uninstaller removes exactly
+# what the installer put there. Run by the `installer` target.
 if(NOT MAKENSIS)
     message(FATAL_ERROR "makensis not found: install Debian's nsis")
 endif()
@@ -12,6 +13,9 @@ file(GLOB_RECURSE binaries LIST_DIRECTORIES false RELATIVE ${STAGE} ${STAGE}/*.e
 foreach(binary IN LISTS binaries)
     execute_process(COMMAND ${STRIP} --strip-unneeded ${STAGE}/${binary} COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
+get_filename_component(work ${STAGE} DIRECTORY)
+execute_process(COMMAND ${STRIP} --strip-unneeded ${START_IN_SHELL} -o ${work}/start-in-shell.exe
+    COMMAND_ERROR_IS_FATAL ANY)
 
 # NSIS names folders the Windows way.
 function(windows_path out path)
@@ -50,7 +54,6 @@ foreach(folder IN LISTS folders)
     windows_path(win_folder "${folder}")
     string(APPEND remove_lines "RMDir \"$INSTDIR\\${win_folder}\"\n")
 endforeach()
-get_filename_component(work ${STAGE} DIRECTORY)
 file(WRITE ${work}/install-files.nsh "${install_lines}")
 file(WRITE ${work}/remove-files.nsh "${remove_lines}")
 # Settings' list of apps shows the size in KiB, the uninstaller's included.
@@ -59,5 +62,6 @@ math(EXPR size_kib "(${size} + 1023) / 1024 + 64")
 execute_process(COMMAND ${MAKENSIS} -V2 -NOCD
         -DVERSION=${VERSION} -DPUBLISHER=${PUBLISHER} -DICON=${ICON}
         -DFILES=${work}/install-files.nsh -DREMOVE_FILES=${work}/remove-files.nsh
-        -DESTIMATED_SIZE=${size_kib} -DOUTFILE=${OUTFILE} ${SCRIPT}
+        -DESTIMATED_SIZE=${size_kib} -DSTART_IN_SHELL=${work}/start-in-shell.exe
+        -DOUTFILE=${OUTFILE} ${SCRIPT}
     COMMAND_ERROR_IS_FATAL ANY)

@@ -122,12 +122,7 @@ def play_innings(frame, app, typed, team, target):
         box = wait_for(lambda: told() or window(app, ALERT), "ball %d" % ball)
         starts.append((start, not isinstance(box, list)))
         words, shown = button.description, [c.name for c in frame]
-        if starts[-1][1]:  # the box says the ball ahead of its message, and nothing else does
-            said = [c.name for c in pyatspi.findAllDescendants(
-                box, lambda o: o.getRole() == pyatspi.ROLE_LABEL and o.name)]
-            check(any(re.fullmatch(re.escape(words) + r"\. (That's the end|The match is over).+",
-                                   name, re.S) for name in said),
-                  "the box after %r says %s" % (words, said))
+        if starts[-1][1]:  # the box tells the ball (as bw_screen_reader_test and Orca's check)
             answer(app, box)
         else:
             check(box == [words], "ball %d told as %s, the button describes %r" % (

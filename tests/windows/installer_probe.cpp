@@ -1,42 +1,39 @@
-// What scripts/windows-installer-check reads or does through Windows itself, under Wine:
-//   installer-probe.exe limited <program> [argument...]
-//     runs the program with the unelevated half of this process's token, as Windows runs a
-//     user's desktop, and waits for it;
-//   installer-probe.exe token <name.exe>
-//     prints each running process of that name, its token's elevation and its parent, as
-//     "bailwood2.exe 312: elevation limited, elevated no, parent explorer.exe 208";
-//   installer-probe.exe control <window title> <control text>
-//     prints the state of the visible control with that text in the window with that title,
-//     as "enabled, checked".
+// What scripts/windows-installer-check reads or does through Windows' own calls, under Wine:
+//   installer-probe.exe limited <program> [argument...]  runs the program with the unelevated
+//       half of this process's token, as Windows runs a user's desktop, and waits for it
+//   installer-probe.exe token <name.exe>  prints each process of that name, its token and its
+//       parent: "bailwood2.exe 312: elevation limited, elevated no, parent explorer.exe 208"
+//   installer-probe.exe control <window title> <text>  prints the state of the visible control
+//       with that text in that window, "enabled, checked", and "active" if the window is
 // Exit status 3 when there is no such process or control.
-#include <windows.h>
-
 #include <tlhelp32.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 
 namespace {
 
 std::string elevation(DWORD pid) {
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
     HANDLE token = nullptr;
-    if (!process || !OpenProcessToken(process, TOKEN_QUERY, &token)) return "unreadable";
     TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
     TOKEN_ELEVATION elevated{};
     DWORD size = 0;
-    bool read = GetTokenInformation(token, TokenElevationType, &type, sizeof type, &size) &&
+    bool read = process && OpenProcessToken(process, TOKEN_QUERY, &token) &&
+                GetTokenInformation(token, TokenElevationType, &type, sizeof type, &size) &&
                 GetTokenInformation(token, TokenElevation, &elevated, sizeof elevated, &size);
-    CloseHandle(token);
-    CloseHandle(process);
-    if (!read) return "unreadable";
-    const char* types[] = {"?", "default", "full", "limited"};
-    return std::string("elevation ") + types[type <= 3 ? type : 0] + ", elevated " +
+    if (token) CloseHandle(token);
+    if (process) CloseHandle(process);
+    if (!read || type < 1 || type > 3) return "token unreadable";
+    const char* types[] = {"", "default", "full", "limited"};
+    return std::string("elevation ") + types[type] + ", elevated " +
            (elevated.TokenIsElevated ? "yes" : "no");
 }
 
-int token(const char* name) {
+int token(const std::string& name) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
@@ -44,41 +41,36 @@ int token(const char* name) {
     for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
         processes[entry.th32ProcessID] = entry;
     CloseHandle(snapshot);
-    int shown = 0;
+    int status = 3;
     for (const auto& [pid, process] : processes) {
-        if (_stricmp(process.szExeFile, name) != 0) continue;
+        if (_stricmp(process.szExeFile, name.c_str()) != 0) continue;
         auto parent = processes.find(process.th32ParentProcessID);
         std::printf("%s %lu: %s, parent %s %lu\n", process.szExeFile, pid, elevation(pid).c_str(),
                     parent == processes.end() ? "(ended)" : parent->second.szExeFile,
                     process.th32ParentProcessID);
-        ++shown;
+        status = 0;
     }
-    return shown ? 0 : 3;
+    return status;
 }
 
-// The visible control with the text sought, among all of a window's descendants.
-struct Search {
-    std::string text;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK match(HWND item, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    char text[256] = "";
-    GetWindowTextA(item, text, sizeof text);
-    if (!IsWindowVisible(item) || search->text != text) return TRUE;
-    search->found = item;
-    return FALSE;
-}
-
+// The visible control with the text sought, among all of the window's descendants.
 int control(const char* title, const char* text) {
     HWND window = FindWindowA(nullptr, title);
-    Search search{text};
+    std::pair<std::string, HWND> search{text, nullptr};
+    auto match = [](HWND item, LPARAM param) -> BOOL {
+        auto* sought = reinterpret_cast<std::pair<std::string, HWND>*>(param);
+        char itemText[256] = "";
+        GetWindowTextA(item, itemText, sizeof itemText);
+        if (!IsWindowVisible(item) || sought->first != itemText) return TRUE;
+        sought->second = item;
+        return FALSE;
+    };
     if (window) EnumChildWindows(window, match, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) return 3;
-    bool checked = SendMessageA(search.found, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    std::printf("%s, %s\n", IsWindowEnabled(search.found) ? "enabled" : "disabled",
-                checked ? "checked" : "unchecked");
+    if (!search.second) return 3;
+    bool checked = SendMessageA(search.second, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    std::printf("%s, %s%s\n", IsWindowEnabled(search.second) ? "enabled" : "disabled",
+                checked ? "checked" : "unchecked",
+                GetForegroundWindow() == window ? ", active" : "");
     return 0;
 }
 
@@ -86,36 +78,28 @@ int limited(wchar_t* commandLine) {
     HANDLE own = nullptr;
     TOKEN_LINKED_TOKEN linked{};
     DWORD size = 0;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &own) ||
-        !GetTokenInformation(own, TokenLinkedToken, &linked, sizeof linked, &size)) {
-        std::fprintf(stderr, "no linked token: error %lu\n", GetLastError());
-        return 1;
-    }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessAsUserW(linked.LinkedToken, nullptr, commandLine, nullptr, nullptr, FALSE,
-                              0, nullptr, nullptr, &startup, &started)) {
-        std::fprintf(stderr, "cannot start: error %lu\n", GetLastError());
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &own) ||
+        !GetTokenInformation(own, TokenLinkedToken, &linked, sizeof linked, &size) ||
+        !CreateProcessAsUserW(linked.LinkedToken, nullptr, commandLine, nullptr, nullptr, FALSE, 0,
+                              nullptr, nullptr, &startup, &started)) {
+        std::fprintf(stderr, "cannot start it unelevated: error %lu\n", GetLastError());
         return 1;
     }
     WaitForSingleObject(started.hProcess, INFINITE);
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "token" && argc == 3) return token(argv[2]);
     if (mode == "control" && argc == 4) return control(argv[2], argv[3]);
-    if (mode == "limited" && argc >= 3) {
-        // The command line as given, after the mode.
-        wchar_t* line = GetCommandLineW();
-        return limited(wcsstr(line, L" limited ") + 9);
-    }
-    std::fprintf(stderr, "usage: installer-probe.exe limited <program> [argument...]\n"
-                         "       installer-probe.exe token <name.exe>\n"
-                         "       installer-probe.exe control <window title> <control text>\n");
+    // The program's command line as given, after the mode.
+    if (mode == "limited" && argc > 2) return limited(wcsstr(GetCommandLineW(), L" limited ") + 9);
+    std::fprintf(stderr, "usage: see tests/windows/installer_probe.cpp\n");
     return 2;
 }
