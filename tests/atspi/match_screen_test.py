@@ -25,7 +25,7 @@ failures = []
 events = []  # (type, detail1, source, role, name, parent's path), in the order they were sent
 balls = []  # (index in events, words): each ball announced, or shown by a notice
 kept_names = {}  # what a client that keeps names holds, by path: as read, or as an event hands it
-starts = []  # (index in events, whether a box tells the ball) of each press of an innings button
+starts = []  # (index in events, ball as described, told by a box?) of each press of a button
 
 
 def check(ok, what):
@@ -118,15 +118,12 @@ def play_innings(frame, app, typed, team, target):
     for ball in range(1, 1000):
         start = len(events)
         button.queryAction().doAction(0)  # returns before the ball: a box cannot hold it
-        told = lambda: [w for i, w in balls if i >= start]  # noqa: E731
-        box = wait_for(lambda: told() or window(app, ALERT), "ball %d" % ball)
-        starts.append((start, not isinstance(box, list)))
+        box = wait_for(lambda: any(i >= start for i, _ in balls) or window(app, ALERT),
+                       "ball %d" % ball)
         words, shown = button.description, [c.name for c in frame]
-        if starts[-1][1]:  # the box tells the ball (as bw_screen_reader_test and Orca's check)
+        starts.append((start, words, box is not True))
+        if box is not True:  # the box tells the ball (as bw_screen_reader_test and Orca's check)
             answer(app, box)
-        else:
-            check(box == [words], "ball %d told as %s, the button describes %r" % (
-                ball, box, words))
         odd = [n for n in shown if not n or shown.count(n) > 1]
         check(not odd, "names alike or empty: %s" % odd)
         if " out. " in words:  # the rows change most: a batsman out, the next one in
@@ -146,7 +143,7 @@ def play_innings(frame, app, typed, team, target):
             continue
         check(counted(team, runs, "run") in shown, "total as described: %r" % words)
         deciding = ALL_OUT.fullmatch(words) or (target and int(runs) >= target)
-        check(bool(deciding) == starts[-1][1], "a box after %r, and only then" % words)
+        check(bool(deciding) == starts[-1][2], "a box after %r, and only then" % words)
         if deciding:
             return int(runs)
     return 0
@@ -211,11 +208,11 @@ def run(program):
               "the play-again dialog's question first: %s" % dialog[0])
         find(dialog, BUTTON, "Yes").queryAction().doAction(0)
         play_match(app, ("Lions", "Lions"), ("Lions (team 1)", "Lions (team 2)"))
-        # Each ball is told once, or by its box alone; a press's events all come before the
-        # next press's, so every press but the last is judged.
-        for (start, by_box), (end, _) in zip(starts, starts[1:]):
+        # Each ball is told once, in the words the button describes it by, or by its box alone;
+        # a press's events all come before the next press's: every press but the last is judged.
+        for (start, words, by_box), (end, _, _) in zip(starts, starts[1:]):
             told = [w for i, w in balls if start <= i < end]
-            check(len(told) == (0 if by_box else 1), "one press told %s" % told)
+            check(told == ([] if by_box else [words]), "%r told as %s" % (words, told))
     except BaseException as error:  # noqa: B036  (reported once the loop has stopped)
         check(False, repr(error))
     finally:

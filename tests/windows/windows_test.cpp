@@ -1,10 +1,13 @@
 // The three windows on the offscreen platform: how each looks against the numbers it is drawn
 // with, and matches played through them with every widget mirroring the model after each click.
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QWindow>
@@ -17,6 +20,10 @@
 #include "runtime/qt/caption_widgets.h"
 #include "runtime/qt/presentation.h"
 #include "tests/support/program_run.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace bw::testing {
 namespace {
@@ -137,6 +144,32 @@ void verifyWindow(QWidget* w, const QString& title, Qt::WindowFlags buttons, QCo
     if (colour.isValid()) QCOMPARE(w->grab().toImage().pixelColor(corner), colour);
 }
 
+QString nameOf(QObject* object) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+#ifdef Q_OS_WIN
+// What Qt's bridge is handed to speak of each ball: an announcement from Qt 6.8 on, before it a
+// value change carrying text, which it raises as a notification.
+QStringList told;
+
+// UiaRootObjectId: what a UI Automation client asks a window for. MinGW's header that defines
+// it names a parameter "new", so C++ cannot include it.
+constexpr LPARAM kUiaRootObjectId = -25;
+
+void recordTelling(QAccessibleEvent* event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        told << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#else
+    if (event->type() != QAccessible::ValueChanged) return;
+    const QVariant value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
+    if (value.typeId() == QMetaType::QString) told << value.toString();
+#endif
+}
+#endif
+
 class WindowsTest : public QObject {
     Q_OBJECT
 
@@ -154,6 +187,7 @@ class WindowsTest : public QObject {
     void thePlayAgainDialogAnswers();
     void captionsFitOrAreElidedWithinTheirBounds();
     void drawnAtTheScreensResolution();
+    void theKeyboardAlonePlaysAMatchAsItIsHeard();
 
   private:
     QWidget* start() { return run_->window(Window::frmMain); }
@@ -382,6 +416,71 @@ void WindowsTest::drawnAtTheScreensResolution() {
     run_->playInnings();
     const QIcon question = visibleWindow("frmPlayAgain")->windowIcon();
     QCOMPARE(question.pixmap(QSize(32, 32), ratio).size(), QSize(32, 32) * ratio);
+}
+
+// A match played from the keyboard alone, and what a screen reader is handed meanwhile: the
+// focus never lands on a control without a name, and the box a deciding ball opens says that
+// ball first. On Windows, where a client asking for the window wakes Qt's UI Automation bridge
+// (bw_screen_reader_test runs this on Qt's Windows platform), every Space that opens no box
+// hands it exactly one telling of its ball, in the words of the innings button's description,
+// and a Space that opens a box hands it none. (On Linux the accessibility bus's tests hear them.)
+void WindowsTest::theKeyboardAlonePlaysAMatchAsItIsHeard() {
+#ifdef Q_OS_WIN
+    if (QGuiApplication::platformName() != "windows") QSKIP("needs Qt's Windows platform");
+#endif
+    ProgramRun& run = *run_;
+    QStringList focusNames;
+    const QObject listening;  // ends the connection with this test
+    connect(qApp, &QApplication::focusChanged, &listening, [&](QWidget*, QWidget* now) {
+        if (now) focusNames << nameOf(now);
+    });
+    const QPointer<match::FrmBailwood2> screen = run.openMatch();
+    QVERIFY(screen);
+#ifdef Q_OS_WIN
+    SendMessageW(reinterpret_cast<HWND>(screen->winId()), WM_GETOBJECT, 0, kUiaRootObjectId);
+    QVERIFY2(QAccessible::isActive(), "a client's request did not wake the bridge");
+    QAccessible::installUpdateHandler(recordTelling);
+#endif
+    int balls = 0, boxBall = 0;
+    // What each box said as it showed, and what it should: its ball, then its message.
+    QList<QPair<QString, QString>> boxes;
+    run.answerer.whileOpen([&](const BoxShown& shown) {
+        boxBall = balls + 1;
+        boxes << qMakePair(
+            nameOf(QApplication::activeModalWidget()->findChild<QLabel*>("qt_msgbox_label")),
+            QString::fromStdString(screen->latestBall()) + ". " + shown.text);
+    });
+
+    // A few runs, then wickets to the end of the first innings; sixes win the chase. Space on
+    // whatever has the focus bowls, and Enter closes each box.
+    const QList<int> firstRolls{80, 10, 50};
+    const auto& sb = screen->scoreboard();
+    while (screen && (sb.cmdInn(1).visible() || sb.cmdInn(2).visible())) {
+        const int t = sb.cmdInn(1).visible() ? 1 : 2;
+        run.random.pushRoll(t == 2 ? 85 : firstRolls.value(balls, 95));
+        QTRY_COMPARE(QApplication::focusWidget(),
+                     run.button(Window::frmBailwood2, t == 1 ? "cmdInn1" : "cmdInn2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        ++balls;
+#ifdef Q_OS_WIN
+        QCOMPARE(told.size(), balls - boxes.size());
+        if (boxBall == balls) continue;
+        QCOMPARE(told.last(), QString::fromStdString(screen->latestBall()));
+        if (balls <= 3) qInfo("Ball %d told: %s", balls, qPrintable(told.last()));
+#endif
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(visibleWindow("frmPlayAgain")));
+    QTest::keyClick(visibleWindow("frmPlayAgain"), Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(visibleProgramWindows(), QStringList({"frmMain"}));
+
+    QCOMPARE(boxes.size(), 2);
+    for (const auto& [said, expected] : boxes) {
+        qInfo("A box says: %s", qPrintable(said));
+        QCOMPARE(said, expected);
+    }
+    QVERIFY2(!focusNames.contains(QString()), "the focus met a control without a name");
+    QVERIFY(focusNames.contains("Play Tigers's innings."));
 }
 
 }  // namespace

@@ -100,6 +100,6 @@ int main(int argc, char** argv) {
     if (mode == "control" && argc == 4) return control(argv[2], argv[3]);
     // The program's command line as given, after the mode.
     if (mode == "limited" && argc > 2) return limited(wcsstr(GetCommandLineW(), L" limited ") + 9);
-    std::fprintf(stderr, "usage: see tests/windows/installer_probe.cpp\n");
+    std::fprintf(stderr, "usage: see scripts/windows-installer-probe.cpp\n");
     return 2;
 }
