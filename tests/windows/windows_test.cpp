@@ -418,12 +418,9 @@ void WindowsTest::drawnAtTheScreensResolution() {
     QCOMPARE(question.pixmap(QSize(32, 32), ratio).size(), QSize(32, 32) * ratio);
 }
 
-// A match played from the keyboard alone, and what a screen reader is handed meanwhile: the
-// focus never lands on a control without a name, and the box a deciding ball opens says that
-// ball first. On Windows, where a client asking for the window wakes Qt's UI Automation bridge
-// (bw_screen_reader_test runs this on Qt's Windows platform), every Space that opens no box
-// hands it exactly one telling of its ball, in the words of the innings button's description,
-// and a Space that opens a box hands it none. (On Linux the accessibility bus's tests hear them.)
+// A keyboard match: the focus never meets a control without a name; a deciding ball's box says
+// it first. On Windows (Qt's own platform, woken as a client asks), a Space that opens no box
+// hands the bridge one telling, the button's description; one that opens a box hands none.
 void WindowsTest::theKeyboardAlonePlaysAMatchAsItIsHeard() {
 #ifdef Q_OS_WIN
     if (QGuiApplication::platformName() != "windows") QSKIP("needs Qt's Windows platform");
