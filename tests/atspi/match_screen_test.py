@@ -42,14 +42,13 @@ def heard(event):  # asks each event's source what Orca asks; libatspi keeps sta
         facts = None, None, None
     events.append((event.type, event.detail1, event.source) + facts)
     path = event.source.path
-    if event.type.endswith(":accessible-name"):  # a name, or Qt 6.4's path: the name to read
-        kept_names[path] = event.any_data
-        if not isinstance(event.any_data, str):
-            del kept_names[path]
+    if event.type.endswith(":accessible-name"):  # a name, or Qt 6.4's path: read it afresh
+        kept_names[path] = event.any_data if isinstance(event.any_data, str) else None
     elif event.type == "object:announcement":  # Qt 6.8 on
         balls.append((len(events) - 1, event.any_data))
     elif event.type == SHOWING and event.detail1 and facts[0] == "notification":  # before 6.8
-        balls.append((len(events) - 1, kept_names.setdefault(path, facts[1])))
+        kept_names[path] = kept_names.get(path) or facts[1]
+        balls.append((len(events) - 1, kept_names[path]))
 
 
 def first(start, match):  # the index of the first event from start on that matches, if heard

@@ -1,6 +1,5 @@
-"""A whole match played from the keyboard while Orca, from the system's own packages, listens
-under Xvfb; a stand-in for the speech server writes down what Orca says. Run as CMakeLists.txt
-runs it, given the program, in a D-Bus session of its own."""
+"""A whole match from the keyboard under Xvfb while Orca listens, its speech written down by a
+stand-in for the speech server. Run as CMakeLists.txt runs it, in a D-Bus session of its own."""
 import html
 import os
 import re
@@ -11,7 +10,7 @@ import tempfile
 import threading
 import time
 
-TIMEOUT = 30  # seconds to say or show anything: ample on a busy machine, within ctest's minute
+TIMEOUT = 60  # seconds to say or show anything: Orca answers in under one on a quiet machine
 work = tempfile.mkdtemp()  # Orca's settings and the speech socket, removed with the run's
 spoken = []  # what Orca had said, message by message, in order
 said = threading.Condition()
@@ -78,8 +77,7 @@ def close(title):  # Return in the window of this title; waits for it to go
 BALL = re.compile(r"(?:\d runs? to Player \d+|Player \d+ out\. Player \d+ in)\. "
                   r"(.+?) (\d+) for \d+|Player 11 out\. (.+?) all out for (\d+)")
 MESSAGE = re.compile(r"That's the end of|The match is over")
-# A ball as announced: by Orca 43 as a notification, by Orca 48 as sent. Descriptions are not
-# (in the button's name, or read with a full stop).
+# A ball announced: by Orca 43 as a notification, by Orca 48 as sent (a description: no such).
 TOLD = re.compile(r"notification (.+)\.|(.*[^.])")
 
 
@@ -87,9 +85,8 @@ def told(message):  # the ball a message announces, if it does
     return (m := TOLD.fullmatch(message)) and BALL.fullmatch(m[1] or m[2])
 
 
-def where_am_i(words):
-    """Where Am I (KP_Enter) until its answer, which ends with the button's description, holds
-    the words: Orca 48 keeps what it said of an object for two seconds."""
+def where_am_i(words):  # until the answer, the button's description last, holds the words:
+    # Orca 48 keeps what it said of an object for two seconds
     deadline = time.monotonic() + TIMEOUT
     while time.monotonic() < deadline:
         where = len(spoken)
@@ -133,7 +130,7 @@ def main(program):
                             stderr=subprocess.DEVNULL)
     game = None
     try:
-        hear(0, lambda m: "Screen reader on" in m, "that it is on", 4 * TIMEOUT)  # a slow start
+        hear(0, lambda m: "Screen reader on" in m, "that it is on", 2 * TIMEOUT)  # a slow start
         game = subprocess.Popen([program], env=dict(
             env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
             ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "") + ":detect_leaks=0"))
@@ -160,9 +157,8 @@ def main(program):
             x("key", keys)
             hear(before, lambda m: m.startswith(focus), focus)
     finally:
-        for process in (game, orca):
-            if process and process.poll() is None:
-                process.terminate()
+        for process in filter(None, (game, orca)):
+            process.terminate()
         print("Orca said:", *spoken, sep="\n  ")
 
 
