@@ -77,8 +77,7 @@ def close(title):  # Return in the window of this title; waits for it to go
 BALL = re.compile(r"(?:\d runs? to Player \d+|Player \d+ out\. Player \d+ in)\. "
                   r"(.+?) (\d+) for \d+|Player 11 out\. (.+?) all out for (\d+)")
 MESSAGE = re.compile(r"That's the end of|The match is over")
-# A ball announced: by Orca 43 as a notification, by Orca 48 as sent (a description: no such).
-TOLD = re.compile(r"notification (.+)\.|(.*[^.])")
+TOLD = re.compile(r"notification (.+)\.|(.*[^.])")  # announced by Orca 43, 48; not described
 
 
 def told(message):  # the ball a message announces, if it does
