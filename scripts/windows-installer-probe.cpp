@@ -6,8 +6,11 @@
 //   installer-probe.exe control <window title> <text>  prints the state of the visible control
 //       with that text in that window, "enabled, checked", and "active" if the window is
 // Exit status 3 when there is no such process or control.
-#include <tlhelp32.h>
+// <tlhelp32.h> needs <windows.h> before it.
+// clang-format off
 #include <windows.h>
+#include <tlhelp32.h>
+// clang-format on
 
 #include <cstdio>
 #include <map>
