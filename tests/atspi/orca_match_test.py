@@ -125,7 +125,8 @@ def main(program):
     speech_server(os.path.join(work, "speech.sock"))
     env = dict(os.environ, HOME=work, XDG_CONFIG_HOME=work, XDG_DATA_HOME=work,
                SPEECHD_ADDRESS="unix_socket:" + os.path.join(work, "speech.sock"))
-    orca = subprocess.Popen(["orca", "--replace"], env=env, stdout=subprocess.DEVNULL,
+    # Not --replace, which would kill every other Orca of this user, a user's own included.
+    orca = subprocess.Popen(["orca"], env=env, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     game = None
     try:
@@ -157,7 +158,8 @@ def main(program):
             hear(before, lambda m: m.startswith(focus), focus)
     finally:
         for process in filter(None, (game, orca)):
-            process.terminate()
+            process.kill()  # at once, even with a box open; and reaped, for Orca will not
+            process.wait()  # start beside another Orca of this user, even a dead one
         print("Orca said:", *spoken, sep="\n  ")
 
 
