@@ -136,7 +136,6 @@ def main(program):
             ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "") + ":detect_leaks=0"))
         window("^Bailwood 2$")
         # No chords: under load, Qt passing each key by the screen reader can part Alt from P.
-        # Each key waits for what Orca says of the focus, which also tells Orca has the program.
         before = len(spoken)
         x("key", "space")  # on the start screen's button
         for team, which in (("Lions", "first"), ("Tigers", "second")):
