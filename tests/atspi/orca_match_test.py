@@ -84,8 +84,7 @@ def told(message):  # the ball a message announces, if it does
     return (m := TOLD.fullmatch(message)) and BALL.fullmatch(m[1] or m[2])
 
 
-def where_am_i(words):  # until the answer, the button's description last, holds the words:
-    # Orca 48 keeps what it said of an object for two seconds
+def where_am_i(words):  # until the answer holds the words (Orca 48 keeps descriptions 2 s)
     deadline = time.monotonic() + TIMEOUT
     while time.monotonic() < deadline:
         where = len(spoken)
@@ -97,9 +96,9 @@ def where_am_i(words):  # until the answer, the button's description last, holds
 
 
 def play_innings(team, target):
-    """Bowls with Space to the innings' end; returns its total. Each Space must be followed by
-    its ball, announced, or by the box it opens, whose message it leads; no ball is announced
-    twice (stale words included: the total grows with every ball), nor after its box."""
+    """Space to the innings' end; returns its total. Each Space is followed by its ball, announced
+    or leading the message of the box it opens; none is announced twice (stale words too), nor
+    after its box."""
     start = len(spoken)
     for ball in range(1, 1000):
         before = len(spoken)
