@@ -1,4 +1,4 @@
-; The Windows installer of Bailwood 2, for 64-bit Windows 10 and later. make_installer.cmake
+; The Windows installer of Bailwood 2, for 64-bit Windows 10, version 1809 and later. make_installer.cmake
 ; runs makensis on it with the version, the publisher, the icon, the size, the lists of the
 ; files to install and to remove, and start-in-shell.exe, which the finish page runs.
 Unicode true
@@ -10,6 +10,7 @@ ManifestSupportedOS Win10
 !include "MUI2.nsh"
 !include "x64.nsh"
 !include "Sections.nsh"
+!include "WinVer.nsh"
 
 !define PRODUCT "Bailwood 2"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Bailwood2"
@@ -90,8 +91,13 @@ SectionEnd
 
 ; After the sections, whose names it uses.
 Function .onInit
+    ; Qt, which the game is made with, needs Windows 10 version 1809 (build 17763) or later.
     ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "${PRODUCT} needs 64-bit Windows." /SD IDOK
+    ${OrIfNot} ${AtLeastWin10}
+    ${OrIfNot} ${AtLeastBuild} 17763
+        MessageBox MB_ICONSTOP "${PRODUCT} needs 64-bit Windows 10, version 1809 or later, \
+            or Windows 11. Nothing was installed." /SD IDOK
+        SetErrorLevel 1
         Abort
     ${EndIf}
     SetRegView 64

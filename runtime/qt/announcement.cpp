@@ -33,13 +33,6 @@ void Announcer::announce([[maybe_unused]] const QString& words) {
     }
     notice_->hide();
     notice_->show();
-#ifdef Q_OS_WIN
-    // Qt's UI Automation bridge passes on no show; it raises a notification, which NVDA and
-    // Narrator speak, for a value change carrying text. The window raises it: it is in the
-    // foreground whenever a ball is bowled.
-    QAccessibleValueChangeEvent event(&window_, words);
-    QAccessible::updateAccessibility(&event);
-#endif
 #endif
 }
 
