@@ -50,14 +50,6 @@ auto waitFor(F found, const char* what) {
         if (auto result = found()) return result;
         if (std::chrono::steady_clock::now() > deadline) {
             std::printf("FAIL: timed out waiting for %s\n", what);
-            EnumWindows(  // what there was instead
-                [](HWND window, LPARAM) -> BOOL {
-                    wchar_t title[256] = {};
-                    GetWindowTextW(window, title, 256);
-                    if (IsWindowVisible(window)) std::printf("  a window '%ls'\n", title);
-                    return TRUE;
-                },
-                0);
             std::exit(1);
         }
         std::this_thread::sleep_for(50ms);
@@ -95,29 +87,17 @@ void type(const std::wstring& text) {
 
 // ---- the program's windows
 
-struct Search {
-    DWORD pid;
-    std::wregex title;
-    HWND found = nullptr;
-};
-
-// The program's visible top-level window whose title matches, if there is one.
-HWND windowOf(DWORD pid, const wchar_t* pattern) {
-    Search search{pid, std::wregex(pattern)};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t title[256] = {};
-            GetWindowTextW(hwnd, title, 256);
-            if (owner != s.pid || !IsWindowVisible(hwnd) || !std::regex_match(title, s.title))
-                return TRUE;
-            s.found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+// The program's visible top-level window whose title begins so, if there is one.
+HWND windowOf(DWORD pid, const std::wstring& title) {
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t text[256] = {};
+        GetWindowTextW(window, text, 256);
+        if (owner == pid && IsWindowVisible(window) && std::wstring(text).starts_with(title))
+            return window;
+    }
+    return nullptr;
 }
 
 // Keys go to the window in the foreground, as they would from a person who looks at it.
@@ -158,7 +138,7 @@ Control readControl(IUIAutomationElement* element) {
     BSTR name = nullptr;
     if (SUCCEEDED(element->get_CurrentName(&name))) control.name = utf8(name);
     SysFreeString(name);
-    control.description = fullDescription(element);
+    if (fullDescriptions) control.description = fullDescription(element);
     return control;
 }
 
@@ -185,47 +165,37 @@ std::vector<Control> readWindow(HWND window, Control* self = nullptr) {
 
 // ---- what UI Automation tells of its own accord
 
+// Counts what reaches it; called on UI Automation's own threads.
 class Listener : public IUIAutomationNotificationEventHandler,
                  public IUIAutomationFocusChangedEventHandler {
   public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IUIAutomationNotificationEventHandler))
-            *out = static_cast<IUIAutomationNotificationEventHandler*>(this);
-        else if (iid == __uuidof(IUIAutomationFocusChangedEventHandler))
+        *out = nullptr;
+        if (iid == __uuidof(IUIAutomationFocusChangedEventHandler))
             *out = static_cast<IUIAutomationFocusChangedEventHandler*>(this);
-        else
-            *out = nullptr;
+        else if (iid == __uuidof(IUnknown) ||
+                 iid == __uuidof(IUIAutomationNotificationEventHandler))
+            *out = static_cast<IUIAutomationNotificationEventHandler*>(this);
         return *out ? S_OK : E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives as long as the client
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
-
     HRESULT STDMETHODCALLTYPE HandleNotificationEvent(IUIAutomationElement*, NotificationKind,
                                                       NotificationProcessing, BSTR words,
                                                       BSTR) override {
-        std::lock_guard lock(mutex_);
-        notifications_.push_back(utf8(words));
+        std::lock_guard lock(mutex);
+        notifications.push_back(utf8(words));
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE HandleFocusChangedEvent(IUIAutomationElement*) override {
-        std::lock_guard lock(mutex_);
-        ++focusChanges_;
+        std::lock_guard lock(mutex);
+        ++focusChanges;
         return S_OK;
     }
 
-    std::vector<std::string> notifications() {
-        std::lock_guard lock(mutex_);
-        return notifications_;
-    }
-    int focusChanges() {
-        std::lock_guard lock(mutex_);
-        return focusChanges_;
-    }
-
-  private:
-    std::mutex mutex_;
-    std::vector<std::string> notifications_;
-    int focusChanges_ = 0;
+    std::mutex mutex;
+    std::vector<std::string> notifications;
+    int focusChanges = 0;
 };
 
 // ---- the match
@@ -310,7 +280,7 @@ int playInnings(DWORD pid, HWND screen, const std::string& team, std::vector<std
         Board now;
         waitFor(
             [&] {
-                box = windowOf(pid, L"End of .*");
+                box = windowOf(pid, L"End of ");
                 shown = readWindow(screen);
                 now = boardOf(shown, team);
                 return box || now != board;
@@ -323,7 +293,7 @@ int playInnings(DWORD pid, HWND screen, const std::string& team, std::vector<std
         for (const auto& c : shown)
             if (c.name == buttonName) ball = c.description;
         if (fullDescriptions) checkTold(ball, team, now);
-        if (!box) box = windowOf(pid, L"End of .*");
+        if (!box) box = windowOf(pid, L"End of ");
         if (!box) {
             told.push_back(ball);
             continue;
@@ -430,7 +400,7 @@ int main() {
     const int chased = playInnings(pid, screen, "Tigers", told);
     std::printf("Lions made %d, Tigers %d; %zu balls opened no box\n", made, chased, told.size());
 
-    const HWND again = waitFor([&] { return windowOf(pid, L"Play Again\\?"); }, "play again");
+    const HWND again = waitFor([&] { return windowOf(pid, L"Play Again?"); }, "play again");
     bool asked = false;
     for (const auto& c : readWindow(again)) asked |= c.name == "Do you want to play again?";
     check(asked, "the play-again question is not read");
@@ -441,11 +411,11 @@ int main() {
     pressAlt('X');
 
     // What UI Automation told of its own accord.
-    const auto heard = listener.notifications();
-    std::printf("Heard %zu notifications and %d focus changes\n", heard.size(),
-                listener.focusChanges());
+    std::lock_guard lock(listener.mutex);
+    std::printf("Heard %zu notifications and %d focus changes\n", listener.notifications.size(),
+                listener.focusChanges);
     if (canRaise && SUCCEEDED(subscribed)) {
-        check(heard == told, "the notifications heard are not the balls bowled");
+        check(listener.notifications == told, "the notifications heard are not the balls bowled");
     } else {
         std::printf("No notification reaches a client here: the balls are proved at Qt's bridge\n");
     }
