@@ -167,12 +167,15 @@ std::vector<Control> readWindow(HWND window, Control* self = nullptr) {
 
 // Counts what reaches it; called on UI Automation's own threads.
 class Listener : public IUIAutomationNotificationEventHandler,
-                 public IUIAutomationFocusChangedEventHandler {
+                 public IUIAutomationFocusChangedEventHandler,
+                 public IUIAutomationEventHandler {
   public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         *out = nullptr;
         if (iid == __uuidof(IUIAutomationFocusChangedEventHandler))
             *out = static_cast<IUIAutomationFocusChangedEventHandler*>(this);
+        else if (iid == __uuidof(IUIAutomationEventHandler))
+            *out = static_cast<IUIAutomationEventHandler*>(this);
         else if (iid == __uuidof(IUnknown) ||
                  iid == __uuidof(IUIAutomationNotificationEventHandler))
             *out = static_cast<IUIAutomationNotificationEventHandler*>(this);
@@ -192,10 +195,16 @@ class Listener : public IUIAutomationNotificationEventHandler,
         ++focusChanges;
         return S_OK;
     }
+    // Notification events, should they come to a handler of any event, without their words.
+    HRESULT STDMETHODCALLTYPE HandleAutomationEvent(IUIAutomationElement*, EVENTID) override {
+        std::lock_guard lock(mutex);
+        ++wordlessNotifications;
+        return S_OK;
+    }
 
     std::mutex mutex;
     std::vector<std::string> notifications;
-    int focusChanges = 0;
+    int focusChanges = 0, wordlessNotifications = 0;
 };
 
 // ---- the match
@@ -370,6 +379,10 @@ int main() {
                                                               nullptr, &listener);
     std::printf("Subscribing to notifications: 0x%08lx\n", static_cast<unsigned long>(subscribed));
     automation->AddFocusChangedEventHandler(nullptr, &listener);
+    const HRESULT anyEvent = automation->AddAutomationEventHandler(
+        UIA_NotificationEventId, desktop.Get(), TreeScope_Subtree, nullptr, &listener);
+    std::printf("Subscribing to notification events as any event: 0x%08lx\n",
+                static_cast<unsigned long>(anyEvent));
 
     bringForward(start);
     pressAlt('P');
@@ -412,7 +425,8 @@ int main() {
 
     // What UI Automation told of its own accord.
     std::lock_guard lock(listener.mutex);
-    std::printf("Heard %zu notifications and %d focus changes\n", listener.notifications.size(),
+    std::printf("Heard %zu notifications, %d as any event, and %d focus changes\n",
+                listener.notifications.size(), listener.wordlessNotifications,
                 listener.focusChanges);
     if (canRaise && SUCCEEDED(subscribed)) {
         check(listener.notifications == told, "the notifications heard are not the balls bowled");
