@@ -1,6 +1,7 @@
-; The Windows installer of Bailwood 2, for 64-bit Windows 10, version 1809 and later. make_installer.cmake
-; runs makensis on it with the version, the publisher, the icon, the size, the lists of the
-; files to install and to remove, and start-in-shell.exe, which the finish page runs.
+; The Windows installer of Bailwood 2, for 64-bit Windows 10 (version 1809 and later) and 11.
+; make_installer.cmake runs makensis on it with the version, the publisher, the icon, the size,
+; the lists of the files to install and to remove, and start-in-shell.exe, which the finish page
+; runs.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
