@@ -151,7 +151,7 @@ QString nameOf(QObject* object) {
 
 #ifdef Q_OS_WIN
 // What Qt's bridge is handed to speak of each ball, which it raises as a UI Automation
-// notification: assertive ones as "important, most recent".
+// notification: assertive ones as "important, all".
 QStringList told;
 bool allAssertive = true;
 
