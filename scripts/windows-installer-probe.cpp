@@ -1,10 +1,11 @@
 // What scripts/windows-installer-check reads or does through Windows' own calls, under Wine:
-//   installer-probe.exe limited <program> [argument...]  runs the program with the unelevated
-//       half of this process's token, as Windows runs a user's desktop, and waits for it
-//   installer-probe.exe token <name.exe>  prints each process of that name, its token and its
-//       parent: "bailwood2.exe 312: elevation limited, elevated no, parent explorer.exe 208"
-//   installer-probe.exe control <window title> <text>  prints the state of the visible control
-//       with that text in that window, "enabled, checked", and "active" if the window is
+//   windows-installer-probe.exe limited <program> [argument...]  runs the program with the
+//       unelevated half of this process's token, as Windows runs a user's desktop, and waits
+//   windows-installer-probe.exe token <name.exe>  prints each process of that name, its token
+//       and its parent:
+//       "bailwood2.exe 312: elevation limited, elevated no, parent explorer.exe 208"
+//   windows-installer-probe.exe control <window title> <text>  prints the state of the visible
+//       control with that text in that window, "enabled, checked", and "active" if the window is
 // Exit status 3 when there is no such process or control.
 // <tlhelp32.h> needs <windows.h> before it.
 // clang-format off
