@@ -16,5 +16,5 @@ for doc in README.md docs/accessibility.md; do
         diff -u --label "KEYS of packaging/bailwood2.6" --label "key table of $doc" "$manual" - ||
         status=1
 done
-[ "$status" -eq 0 ] && echo "packaging/bailwood2.6, README.md and docs/accessibility.md name the same keys"
+[ "$status" -ne 0 ] || echo "the manual and both key tables agree"
 exit "$status"
