@@ -17,9 +17,13 @@ class Boxes {
     virtual void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) = 0;
     // Modal; the typed text, "" on Cancel.
     virtual std::string rtcInputBox(const std::string& prompt, const std::string& title) = 0;
-    // Words a screen reader is to hear ahead of the next message box's prompt: the ball that
-    // opened it. The box still shows only its prompt.
-    virtual void leadNextMessageWith(const std::string& words) { (void)words; }
+    // A message box that a screen reader hears after `heardFirst`, the event that opened it:
+    // it shows only its prompt. Without a screen reader to serve, the plain box.
+    virtual void messageAfter(const std::string& heardFirst, const std::string& prompt, int buttons,
+                              const std::string& title) {
+        (void)heardFirst;
+        rtcMsgBox(prompt, buttons, title);
+    }
 };
 
 }  // namespace bw::rt

@@ -1,9 +1,9 @@
 #include "match/view/frm_bailwood2.h"
 
 #include <QAccessible>
+#include <QKeySequence>
+#include <QShortcut>
 #include <algorithm>
-#include <functional>
-#include <utility>
 
 #include "match/accessible_text.h"
 #include "match/ball_announcement.h"
@@ -12,6 +12,7 @@
 #include "match/view/scoreboard_accessibility.h"
 #include "runtime/qt/caption_widgets.h"
 #include "runtime/qt/form_runtime.h"
+#include "runtime/qt/orca48.h"
 #include "runtime/qt/presentation.h"
 #include "runtime/qt/window_builder.h"
 
@@ -22,27 +23,28 @@ using rt::qt::CaptionLabel;
 
 namespace {
 
-// The runtime's boxes, except that a message box opened by a ball (the end of an innings, the
-// result) tells that ball itself, ahead of its message: screen readers speak a box as it takes
-// the foreground, cutting short or following anything announced just before it, so the player
-// hears the ball once and first, as a sighted player sees the scoreboard behind the box.
-class BoxesAfterTheBall final : public rt::Boxes {
+// The boxes a ball's click handler meets. A message box it opens (the end of an innings, the
+// result) is heard after the ball itself, as a sighted player sees the scoreboard behind it:
+// screen readers speak a box as it takes the foreground, cutting short anything said before.
+class BoxesOfABall final : public rt::Boxes {
   public:
-    BoxesAfterTheBall(rt::Boxes& boxes, std::function<std::string()> theBall)
-        : boxes_(boxes), theBall_(std::move(theBall)) {}
+    BoxesOfABall(rt::Boxes& boxes, const FrmBailwood2& screen) : boxes_(boxes), screen_(screen) {}
 
     void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) override {
-        boxes_.leadNextMessageWith(theBall_());
-        boxes_.rtcMsgBox(prompt, buttons, title);
+        toldTheBall_ = true;
+        boxes_.messageAfter(screen_.latestBall(), prompt, buttons, title);
     }
 
     std::string rtcInputBox(const std::string& prompt, const std::string& title) override {
         return boxes_.rtcInputBox(prompt, title);
     }
 
+    bool toldTheBall() const { return toldTheBall_; }
+
   private:
     rt::Boxes& boxes_;
-    std::function<std::string()> theBall_;
+    const FrmBailwood2& screen_;
+    bool toldTheBall_ = false;
 };
 
 }  // namespace
@@ -62,6 +64,12 @@ FrmBailwood2::FrmBailwood2(rt::qt::FormRuntime& forms) : Form(forms), announcer_
     for (int t = 1; t <= 2; ++t)
         onClick(qobject_cast<CaptionButton*>(widgetOf(scoreboard_.cmdInn(t))),
                 [this, t] { bowl(t); });
+    // A screen reader's player asks where the match stands; nothing on the screen changes.
+    connect(
+        new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this), &QShortcut::activated,
+        this, [this] {
+            announcer_.announce(QString::fromStdString(matchStanding(scoreboard_, latestBall_)));
+        });
 }
 
 void FrmBailwood2::Form_Load() {
@@ -74,36 +82,37 @@ void FrmBailwood2::Form_Load() {
 void FrmBailwood2::bowl(int t) {
     // A hidden button cannot be clicked, even by a click queued before it was hidden.
     if (!scoreboard_.cmdInn(t).visible()) return;
-    const InningsScore before = inningsScore(scoreboard_, t);
-    bool told = false;
-    // Told at most once: by the box the ball opens, or else once the handler is done.
-    const auto tellTheBall = [&](bool announce) {
-        if (!told) tellBall(ballAnnouncement(scoreboard_, t, before), announce);
-        told = true;
-        return latestBall_;
-    };
-    BoxesAfterTheBall boxes(forms().runtime().boxes, [&] { return tellTheBall(false); });
+    // Its words follow from where the innings stood before it and the scoreboard as it is.
+    latestBall_ = Ball{t, inningsScore(scoreboard_, t)};
+    BoxesOfABall boxes(forms().runtime().boxes, *this);
     rt::Runtime runtime{forms().runtime().random, boxes, forms().runtime().windows};
     if (t == 1) {
         cmdInn1_Click(scoreboard_, runtime);
     } else {
         cmdInn2_Click(scoreboard_, runtime);
     }
-    tellTheBall(true);
-    // The handler writes the total last, after any box.
+    tellDescriptionChanges();
+    // Told once: by the box the ball opened, or else now.
+    if (!boxes.toldTheBall()) announcer_.announce(QString::fromStdString(latestBall()));
     tellNameChanges();
 }
 
-void FrmBailwood2::tellBall(std::string words, bool announce) {
-    latestBall_ = std::move(words);
-    tellNameChanges();
-    if (!QAccessible::isActive()) return;
-    // Screen readers keep the descriptions they have read; tell them of the new one.
-    for (int i = 1; i <= 2; ++i) {
-        if (scoreboard_.cmdInn(i).visible())
-            rt::qt::tellDescriptionChanged(*widgetOf(scoreboard_.cmdInn(i)));
+std::string FrmBailwood2::latestBall() const {
+    return latestBall_ ? ballAnnouncement(scoreboard_, latestBall_->t, latestBall_->before) : "";
+}
+
+std::string FrmBailwood2::inningsButtonDescription() const {
+    return rt::qt::kOrca48MayListen ? "" : latestBall();
+}
+
+// Screen readers keep the descriptions they have read: they are told of the new ball.
+void FrmBailwood2::tellDescriptionChanges() {
+    if (inningsButtonDescription().empty()) return;
+    for (int t = 1; t <= 2; ++t) {
+        if (!scoreboard_.cmdInn(t).visible()) continue;
+        QAccessibleEvent event(widgetOf(scoreboard_.cmdInn(t)), QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
     }
-    if (announce) announcer_.announce(QString::fromStdString(latestBall_));
 }
 
 // Names hold the figures, so a ball renames a few labels; a screen reader hears of those on

@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <string>
 
+#include "match/ball_announcement.h"
 #include "match/scoreboard.h"
 #include "runtime/qt/announcement.h"
 #include "runtime/qt/form.h"
@@ -22,7 +24,10 @@ class FrmBailwood2 final : public rt::qt::Form {
     // The control a child widget renders; nullptr for any other widget.
     const Control* controlOf(const QWidget* widget) const;
     // What the screen reader says of the latest ball; empty before the first.
-    const std::string& latestBall() const { return latestBall_; }
+    std::string latestBall() const;
+    // The innings buttons' description: the latest ball, for Where Am I to repeat, where
+    // screen readers read a description anew when told it changed, without saying it.
+    std::string inningsButtonDescription() const;
     // The first show also has the screen reader meet the controls anew.
     void setVisible(bool visible) override;
 
@@ -32,17 +37,17 @@ class FrmBailwood2 final : public rt::qt::Form {
     QWidget* widgetOf(const Control& control);
     void focusTheInningsButton();
     void bowl(int t);
-    // The latest ball, to the screen reader on demand, and announced unless a box tells it.
-    void tellBall(std::string words, bool announce);
+    void tellDescriptionChanges();
     void tellNameChanges();
 
     Scoreboard scoreboard_;
     std::array<QWidget*, Scoreboard::kControls> widgets_{};
     // The names as last told, to tell the screen reader only of real changes.
     std::array<QString, Scoreboard::kControls> heardNames_{};
-    std::string latestBall_;
-    bool shownBefore_ = false;     // the screen has been shown at least once
-    rt::qt::Announcer announcer_;  // speaks each ball to the screen reader
+    std::optional<Ball> latestBall_;  // none before the first ball
+    bool shownBefore_ = false;        // the screen has been shown at least once
+    // Speaks each ball, and where the match stands when asked, to the screen reader.
+    rt::qt::Announcer announcer_;
 };
 
 }  // namespace bw::match

@@ -14,28 +14,19 @@ namespace {
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
-QAccessible::Role roleOf(QWidget* widget) {
-    if (qobject_cast<QAbstractButton*>(widget)) return QAccessible::Button;
-    return qobject_cast<QLabel*>(widget) ? QAccessible::StaticText : QAccessible::Notification;
-}
-
-// A label or innings button of the scoreboard, or the notice of the latest ball. Widgets are
-// asked for their interface while the screen is still being built, so the control is looked
-// up when the text is asked for.
+// A label or innings button of the scoreboard. Widgets are asked for their interface while
+// the screen is still being built, so the control is looked up when the text is asked for.
 class ControlAccessible : public QAccessibleWidget {
   public:
-    ControlAccessible(QWidget* widget, FrmBailwood2& screen)
-        : QAccessibleWidget(widget, roleOf(widget)), screen_(&screen) {}
+    ControlAccessible(QWidget* widget, FrmBailwood2& screen, QAccessible::Role role)
+        : QAccessibleWidget(widget, role), screen_(&screen) {}
 
-    // The latest ball names the notice and describes the innings buttons, so that Where Am
-    // I on the focused button repeats it.
     QString text(QAccessible::Text t) const override {
         const Control* shown = control();
         if (shown && t == QAccessible::Name)
             return fromStd(accessibleName(screen_->scoreboard(), *shown));
-        if ((t == QAccessible::Name && role() == QAccessible::Notification) ||
-            (t == QAccessible::Description && role() == QAccessible::Button))
-            return fromStd(screen_->latestBall());
+        if (t == QAccessible::Description && role() == QAccessible::Button)
+            return fromStd(screen_->inningsButtonDescription());
         return QAccessibleWidget::text(t);
     }
 
@@ -67,7 +58,8 @@ class ControlAccessible : public QAccessibleWidget {
 // A label also offers its text, so that it is read in place among its neighbours.
 class LabelAccessible final : public ControlAccessible, public rt::qt::ReadOnlyText {
   public:
-    using ControlAccessible::ControlAccessible;
+    LabelAccessible(QWidget* widget, FrmBailwood2& screen)
+        : ControlAccessible(widget, screen, QAccessible::StaticText) {}
 
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -118,7 +110,9 @@ QAccessibleInterface* scoreboardFactory(const QString&, QObject* object) {
     auto* screen = qobject_cast<FrmBailwood2*>(widget->parentWidget());
     if (!screen) return nullptr;
     if (qobject_cast<QLabel*>(widget)) return new LabelAccessible(widget, *screen);
-    return new ControlAccessible(widget, *screen);
+    if (qobject_cast<QAbstractButton*>(widget))
+        return new ControlAccessible(widget, *screen, QAccessible::Button);
+    return nullptr;
 }
 
 }  // namespace

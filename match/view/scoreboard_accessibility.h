@@ -2,8 +2,8 @@
 
 // Lets screen readers follow the match screen: each shown label and innings button has a name
 // that makes sense out of context, read from the scoreboard when asked, and each label offers
-// its text to be read in place, row by row; the innings buttons describe the latest ball;
-// controls the screen does not show are left out of the tree.
+// its text to be read in place, row by row; the innings buttons describe the latest ball
+// where screen readers allow; controls the screen does not show are left out of the tree.
 class QWidget;
 
 namespace bw::match {

@@ -1,28 +1,28 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class QWidget;
 
 namespace bw::rt::qt {
 
-// Has screen readers say words at once, whatever has the focus, on behalf of a window.
+// Has screen readers say given words at once, whatever has the focus, on behalf of a window.
 class Announcer {
   public:
-    // Before Qt 6.8, which has no announcements, a notice speaks instead: a child of the window
-    // that draws nothing, named "latestBall", whose accessible name the window's interface gives
-    // as the latest words. It shows from the first announcement on.
     explicit Announcer(QWidget& window);
+    ~Announcer();
+    Announcer(const Announcer&) = delete;
+    Announcer& operator=(const Announcer&) = delete;
 
+    // Said at once, cutting short whatever the reader was saying: words given faster than it
+    // speaks are heard as the latest, not as a queue of words already past.
     void announce(const QString& words);
 
   private:
     QWidget& window_;
-    QWidget* notice_ = nullptr;
+    // Before Qt 6.8, which has no announcements, a notice that draws nothing speaks instead.
+    std::unique_ptr<QWidget> notice_;
 };
-
-// Tells screen readers that the widget's accessible description changed, for them to read on
-// demand, without speaking it: an announcement says the same words.
-void tellDescriptionChanged(QWidget& widget);
 
 }  // namespace bw::rt::qt

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
-#include <utility>
 
 #include "runtime/qt/presentation.h"
 
@@ -27,16 +26,20 @@ QMessageBox::Icon iconFor(int buttons) {
 }  // namespace
 
 void QtBoxes::rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) {
+    messageAfter({}, prompt, buttons, title);
+}
+
+void QtBoxes::messageAfter(const std::string& heardFirst, const std::string& prompt, int buttons,
+                           const std::string& title) {
     QMessageBox box(iconFor(buttons), QString(), QString::fromStdString(prompt), QMessageBox::Ok);
     setWindowCaption(box, title);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
-    const std::string leadIn = std::exchange(leadIn_, {});
     // A screen reader reads a box as it takes the foreground, cutting short or following
     // whatever it was told just before: the box's text, as read, says those words first.
-    if (!leadIn.empty()) {
+    if (!heardFirst.empty()) {
         if (auto* text = box.findChild<QLabel*>("qt_msgbox_label"))
-            text->setAccessibleName(QString::fromStdString(leadIn + ". " + prompt));
+            text->setAccessibleName(QString::fromStdString(heardFirst + ". " + prompt));
     }
     // The keyboard goes back to the window that was in use, so play can go on without a click.
     const QPointer<QWidget> inUse = QApplication::activeWindow();

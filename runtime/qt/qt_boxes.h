@@ -8,11 +8,9 @@ namespace bw::rt::qt {
 class QtBoxes final : public Boxes {
   public:
     void rtcMsgBox(const std::string& prompt, int buttons, const std::string& title) override;
+    void messageAfter(const std::string& heardFirst, const std::string& prompt, int buttons,
+                      const std::string& title) override;
     std::string rtcInputBox(const std::string& prompt, const std::string& title) override;
-    void leadNextMessageWith(const std::string& words) override { leadIn_ = words; }
-
-  private:
-    std::string leadIn_;  // for the next message box only
 };
 
 }  // namespace bw::rt::qt

@@ -386,6 +386,43 @@ TEST(BallAnnouncement, SaysWhatHappenedAndWhereTheInningsStands) {
     }
 }
 
+// Where the match stands, as a player asks after the balls of a short match: team 1 makes 5,
+// team 2 chases 6.
+TEST(MatchStanding, SaysTheLatestBallTheScoreTheBatsmanAndWhatTheChaseNeeds) {
+    Match m;
+    EXPECT_EQ(matchStanding(m.sb, {}), "Lions 0 for 0. Player 1 batting, no runs yet");
+    const struct {
+        int t, roll;
+        const char* said;  // after the ball; "" for no question
+    } balls[] = {
+        {1, 80, "5 runs to Player 1. Lions 5 for 0. Player 1 batting, 5 runs"},
+        {1, 95, "Player 1 out. Player 2 in. Lions 5 for 1. Player 2 batting, no runs yet"},
+        {1, 95, ""},
+        {1, 95, ""},
+        {1, 95, ""},
+        {1, 95, ""},
+        {1, 95, ""},
+        {1, 95, ""},
+        {1, 95, ""},
+        {1, 95, ""},
+        {1, 95, ""},
+        {1, 95,
+         "Player 11 out. Lions all out for 5. Tigers 0 for 0. Player 1 batting, no runs "
+         "yet. Tigers needs 6 runs to win"},
+        {2, 10,
+         "1 run to Player 1. Tigers 1 for 0. Player 1 batting, 1 run. Tigers needs 5 "
+         "runs to win"},
+        {2, 85, "6 runs to Player 1. Tigers 7 for 0. The match is over"},
+    };
+    for (const auto& ball : balls) {
+        const Ball bowled{ball.t, inningsScore(m.sb, ball.t)};
+        m.click(ball.t, ScriptedRandom::forRoll(ball.roll));
+        if (*ball.said) {
+            EXPECT_EQ(matchStanding(m.sb, bowled), ball.said);
+        }
+    }
+}
+
 TEST(Shell, EachHandlerCallsTheWindowsInItsOrder) {
     // Yes unloads before it loads, so the new match starts from the designed scoreboard.
     const std::pair<void (*)(rt::Windows&), const char*> rows[] = {

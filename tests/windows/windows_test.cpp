@@ -150,8 +150,8 @@ QString nameOf(QObject* object) {
 }
 
 #ifdef Q_OS_WIN
-// What Qt's bridge is handed to speak of each ball, which it raises as a UI Automation
-// notification: assertive ones as "important, all".
+// What Qt's bridge is handed to speak at once, which it raises as a UI Automation notification:
+// assertive ones as "important, all".
 QStringList told;
 bool allAssertive = true;
 
@@ -416,8 +416,9 @@ void WindowsTest::drawnAtTheScreensResolution() {
 }
 
 // A keyboard match: the focus never meets a control without a name; a deciding ball's box says
-// it first. On Windows (Qt's own platform, woken as a client asks), a Space that opens no box
-// hands the bridge one telling, the button's description; one that opens a box hands none.
+// it first; Ctrl+Shift+S changes nothing on screen. On Windows (Qt's own platform, woken as a
+// client asks), a Space that opens no box hands the bridge one announcement, the ball; one that
+// opens a box hands none; Ctrl+Shift+S hands one, where the match stands.
 void WindowsTest::theKeyboardAlonePlaysAMatchAsItIsHeard() {
     ProgramRun& run = *run_;
     QStringList focusNames;
@@ -442,6 +443,17 @@ void WindowsTest::theKeyboardAlonePlaysAMatchAsItIsHeard() {
             nameOf(QApplication::activeModalWidget()->findChild<QLabel*>("qt_msgbox_label")),
             QString::fromStdString(screen->latestBall()) + ". " + shown.text);
     });
+    // Asked in each innings: the latest ball first, and in the chase what is still needed.
+    const auto askWhereTheMatchStands = [&]([[maybe_unused]] const QString& stands) {
+        const QImage before = screen->grab().toImage();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(screen->grab().toImage(), before);
+#ifdef Q_OS_WIN
+        QCOMPARE(told.size(), balls - boxes.size() + 1);
+        QCOMPARE(told.takeLast(), QString::fromStdString(screen->latestBall()) + stands);
+#endif
+    };
 
     // A few runs, then wickets to the end of the first innings; sixes win the chase. Space on
     // whatever has the focus bowls, and Enter closes each box.
@@ -454,6 +466,9 @@ void WindowsTest::theKeyboardAlonePlaysAMatchAsItIsHeard() {
                      run.button(Window::frmBailwood2, t == 1 ? "cmdInn1" : "cmdInn2"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         ++balls;
+        if (balls == 3) askWhereTheMatchStands(". Player 1 batting, 8 runs");
+        if (balls == 15)
+            askWhereTheMatchStands(". Player 1 batting, 6 runs. Tigers needs 3 runs to win");
 #ifdef Q_OS_WIN
         QCOMPARE(told.size(), balls - boxes.size());
         if (boxBall == balls) continue;
