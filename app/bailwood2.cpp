@@ -43,8 +43,9 @@ const rt::qt::ProjectDescription& Bailwood2Project() {
 int Bailwood2Main(int argc, char** argv, std::unique_ptr<rt::Random> random) {
     if (!QCoreApplication::instance() && !rt::qt::displayFound(argc, argv)) {
         std::fputs(
-            "Bailwood 2: no display found. Run it in a desktop session, or with "
-            "xvfb-run scripts/run (xvfb-run bailwood2 once installed).\n",
+            "Bailwood 2: no display found. Run it in a desktop session, or on a virtual one "
+            "(apt-get install xvfb xauth): xvfb-run scripts/run, or xvfb-run bailwood2 once "
+            "installed.\n",
             stderr);
         return EXIT_FAILURE;
     }

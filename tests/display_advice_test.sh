@@ -3,8 +3,8 @@
 # under xvfb-run its start screen appears. Usage: display_advice_test.sh path/to/bailwood2
 set -eu
 program="$1"
-advice="Bailwood 2: no display found. Run it in a desktop session, or with xvfb-run scripts/run \
-(xvfb-run bailwood2 once installed)."
+advice="Bailwood 2: no display found. Run it in a desktop session, or on a virtual one \
+(apt-get install xvfb xauth): xvfb-run scripts/run, or xvfb-run bailwood2 once installed."
 
 status=0
 said=$(env -i "$program" 2>&1) || status=$?
