@@ -23,9 +23,8 @@ using rt::qt::CaptionLabel;
 
 namespace {
 
-// The boxes a ball's click handler meets. A message box it opens (the end of an innings, the
-// result) is heard after the ball itself, as a sighted player sees the scoreboard behind it:
-// screen readers speak a box as it takes the foreground, cutting short anything said before.
+// The boxes a ball's handler meets: a box it opens is asked to lead with the ball, since screen
+// readers speak a box as it takes the foreground, cutting short anything said just before.
 class BoxesOfABall final : public rt::Boxes {
   public:
     BoxesOfABall(rt::Boxes& boxes, const FrmBailwood2& screen) : boxes_(boxes), screen_(screen) {}
