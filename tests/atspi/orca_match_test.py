@@ -104,11 +104,12 @@ def where_am_i(ball):
     assert (words[1] or words[2]).startswith(ball + ". "), "stands: %s" % spoken[stands]
 
 
-def play_innings(team, target):
-    """Space to the innings' end; returns its total. Each Space is followed by its ball, announced
-    or leading the message of the box it opens; none is announced twice (stale words too), nor
-    after its box."""
-    start = len(spoken)
+def play_innings(team, target, since):
+    """Space to the innings' end, once Orca has said the button has the focus (since the message
+    at since); returns the total and where the box's closing began. Each Space is followed by its
+    ball, announced or leading the message of the box it opens; none is announced twice (stale
+    words too), nor after its box."""
+    start = hear(since, lambda m: m.startswith("Play %s's innings." % team), "the button")
     for ball in range(1, 1000):
         before = len(spoken)
         x("key", "space")
@@ -125,7 +126,7 @@ def play_innings(team, target):
             balls = [words[0]] + [told(m)[0] for m in spoken[start:closing] if told(m)]
             twice = sorted({b for b in balls if balls.count(b) > 1})
             assert not twice, "heard twice: %s" % twice
-            return total
+            return total, closing
     raise AssertionError("no box after 1000 balls")
 
 
@@ -155,8 +156,8 @@ def main(program):
         target = None
         for team in ("Lions", "Tigers"):
             window("^Bailwood")
-            target = play_innings(team, target) + 1
-            before = len(spoken)
+            total, before = play_innings(team, target, before)
+            target = total + 1
         dialog = window(r"^Play Again\?$")
         try:  # Orca 43 under load may miss the dialog's first activation: it is given another
             hear(before, lambda m: "Do you want to play again?" in m, "the question", 10)
