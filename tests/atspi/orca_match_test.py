@@ -105,11 +105,13 @@ def where_am_i(ball):
 
 
 def play_innings(team, target, since):
-    """Space to the innings' end, once Orca has said the button has the focus (since the message
-    at since); returns the total and where the box's closing began. Each Space is followed by its
-    ball, announced or leading the message of the box it opens; none is announced twice (stale
-    words too), nor after its box."""
-    start = hear(since, lambda m: m.startswith("Play %s's innings." % team), "the button")
+    """Space to the innings' end, once Orca has met the match screen, its window or its button,
+    since the message at since: a key sent sooner can reach the window that was closing. Returns
+    the total and where the box's closing began. Each Space is followed by its ball, announced or
+    leading the message of the box it opens; none is announced twice (stale words too), nor after
+    its box."""
+    start = hear(since, lambda m: m.startswith(("Bailwood", "Play %s's innings." % team)),
+                 "the match screen")
     for ball in range(1, 1000):
         before = len(spoken)
         x("key", "space")
