@@ -12,25 +12,7 @@
 
 namespace bw::testing {
 
-namespace {
-
-const QStringList kProgramWindows = {"frmMain", "frmBailwood2", "frmPlayAgain"};
 constexpr int kStuckPolls = 400;  // two seconds
-
-int countTopLevel(const QString& name, bool visibleOnly) {
-    const auto widgets = QApplication::topLevelWidgets();
-    return static_cast<int>(std::count_if(widgets.begin(), widgets.end(), [&](QWidget* w) {
-        return w->objectName() == name && (!visibleOnly || w->isVisible());
-    }));
-}
-
-void click(QWidget* box, QDialogButtonBox::StandardButton which) {
-    for (auto* buttons : box->findChildren<QDialogButtonBox*>()) {
-        if (QAbstractButton* b = buttons->button(which)) QTest::mouseClick(b, Qt::LeftButton);
-    }
-}
-
-}  // namespace
 
 BoxAnswerer::BoxAnswerer() {
     timer_.setInterval(5);
@@ -77,7 +59,7 @@ void BoxAnswerer::answer(QWidget* box) {
         seen.icon = message->icon();
     }
     // Once the script runs out: Cancel on input boxes, Enter on message boxes.
-    BoxAnswer reply = input ? BoxAnswer::cancel() : BoxAnswer::enter();
+    BoxAnswer reply{input ? BoxAnswer::Action::Cancel : BoxAnswer::Action::Enter, {}};
     if (!script_.empty()) {
         reply = std::move(script_.front());
         script_.pop_front();
@@ -100,24 +82,16 @@ void BoxAnswerer::answer(QWidget* box) {
             input->setTextValue(reply.text);
         }
     }
-    switch (reply.action) {
-        case BoxAnswer::Action::Type:
-            if (input) {
-                click(box, QDialogButtonBox::Ok);
-                break;
-            }
-            [[fallthrough]];
-        case BoxAnswer::Action::Enter: {
-            QWidget* focus = QApplication::focusWidget();
-            QTest::keyClick(focus && box->isAncestorOf(focus) ? focus : box, Qt::Key_Return);
-            break;
+    if (reply.action == BoxAnswer::Action::Close) {
+        box->close();
+    } else if (reply.action == BoxAnswer::Action::Cancel) {
+        for (auto* buttons : box->findChildren<QDialogButtonBox*>()) {
+            if (QAbstractButton* b = buttons->button(QDialogButtonBox::Cancel))
+                QTest::mouseClick(b, Qt::LeftButton);
         }
-        case BoxAnswer::Action::Cancel:
-            click(box, QDialogButtonBox::Cancel);
-            break;
-        case BoxAnswer::Action::Close:
-            box->close();
-            break;
+    } else {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus && box->isAncestorOf(focus) ? focus : box, Qt::Key_Return);
     }
 }
 
@@ -128,14 +102,18 @@ QWidget* visibleWindow(const QString& name) {
     return nullptr;
 }
 
-int visibleCount(const QString& name) { return countTopLevel(name, true); }
-
-int topLevelCount(const QString& name) { return countTopLevel(name, false); }
+int topLevelCount(const QString& name) {
+    const auto widgets = QApplication::topLevelWidgets();
+    return static_cast<int>(std::count_if(widgets.begin(), widgets.end(),
+                                          [&](QWidget* w) { return w->objectName() == name; }));
+}
 
 QStringList visibleProgramWindows() {
     QStringList names;
-    for (const QString& name : kProgramWindows) {
-        for (int i = 0; i < visibleCount(name); ++i) names << name;
+    for (const char* name : {"frmMain", "frmBailwood2", "frmPlayAgain"}) {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == name && w->isVisible()) names << name;
+        }
     }
     return names;
 }

@@ -20,13 +20,11 @@ namespace bw::testing {
 enum class BoxKind { Input, Message };
 
 struct BoxAnswer {
-    enum class Action { Type, Cancel, Enter, Close };
+    enum class Action { Enter, Cancel, Close };
     Action action;
-    QString text;  // typed into an input box before OK, or before Cancel
+    QString text;  // typed into an input box before Enter, or before Cancel
 
-    static BoxAnswer type(QString text) { return {Action::Type, std::move(text)}; }
-    static BoxAnswer cancel() { return {Action::Cancel, {}}; }
-    static BoxAnswer enter() { return {Action::Enter, {}}; }
+    static BoxAnswer type(QString text) { return {Action::Enter, std::move(text)}; }
 };
 
 // What a box showed while it was open.
@@ -71,11 +69,10 @@ class BoxAnswerer {
 
 // The program's top-level window of that object name if it is visible, else nullptr.
 QWidget* visibleWindow(const QString& name);
-// How many top-level widgets of that object name are visible, or exist at all: a window
-// unloaded is gone.
-int visibleCount(const QString& name);
+// How many top-level widgets of that object name exist: a window unloaded is gone.
 int topLevelCount(const QString& name);
-// Object names of the visible program windows (frmMain, frmBailwood2, frmPlayAgain).
+// Object names of the visible program windows (frmMain, frmBailwood2, frmPlayAgain), one for
+// each visible instance.
 QStringList visibleProgramWindows();
 // The child button of that object name, or nullptr.
 QAbstractButton* buttonOf(QWidget* window, const QString& name);

@@ -50,13 +50,16 @@ match::FrmBailwood2* ProgramRun::openMatch(const QString& team1, const QString& 
     return visibleWindow("frmBailwood2") ? match() : nullptr;
 }
 
+QAbstractButton* ProgramRun::innings(int team) {
+    return button(Window::frmBailwood2, team == 1 ? "cmdInn1" : "cmdInn2");
+}
+
 void ProgramRun::bowl(std::initializer_list<int> rolls) {
     for (int roll : rolls) {
-        QAbstractButton* innings = button(Window::frmBailwood2, "cmdInn1");
-        if (!innings->isVisible()) innings = button(Window::frmBailwood2, "cmdInn2");
-        QVERIFY2(innings->isVisible(), "no innings button to click");
+        QAbstractButton* inPlay = innings(innings(1)->isVisible() ? 1 : 2);
+        QVERIFY2(inPlay->isVisible(), "no innings button to click");
         random.pushRoll(roll);
-        QTest::mouseClick(innings, Qt::LeftButton);
+        QTest::mouseClick(inPlay, Qt::LeftButton);
         if (!match()) return;  // the click ended the match and a box answer closed the screen
         const QString differences = mirror();
         QVERIFY2(differences.isEmpty(), qPrintable(differences));
@@ -65,9 +68,8 @@ void ProgramRun::bowl(std::initializer_list<int> rolls) {
 
 void ProgramRun::playInnings(std::initializer_list<int> rolls) {
     bowl(rolls);
-    const char* innings = match()->scoreboard().cmdInn(1).visible() ? "cmdInn1" : "cmdInn2";
-    for (int guard = 0; guard < 20 && match() && button(Window::frmBailwood2, innings)->isVisible();
-         ++guard)
+    const int team = innings(1)->isVisible() ? 1 : 2;
+    for (int guard = 0; guard < 20 && match() && innings(team)->isVisible(); ++guard)
         bowl({kWicket});
 }
 

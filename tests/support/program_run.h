@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <initializer_list>
-#include <string_view>
+#include <memory>
 
 #include "match/forms.h"
 #include "runtime/qt/form_runtime.h"
@@ -30,6 +31,8 @@ struct ProgramRun {
     match::FrmBailwood2* match();
     // The child button of that name on a loaded window, or nullptr.
     QAbstractButton* button(Window window, const char* name);
+    // The innings button of team 1 or 2.
+    QAbstractButton* innings(int team);
     // Clicks the start screen's button and types the two names; the match screen if shown.
     match::FrmBailwood2* openMatch(const QString& team1 = "Lions", const QString& team2 = "Tigers");
     // One click of the innings button in play for each roll; after each click every widget
@@ -50,6 +53,18 @@ struct ProgramRun {
     // How often the program ended, and with what status the last time.
     int endings = 0;
     int endStatus = -1;
+};
+
+// A window test whose every test function starts on a fresh run of the program.
+class ProgramRunTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { run_ = std::make_unique<ProgramRun>(); }
+    void cleanup() { run_.reset(); }
+
+  protected:
+    std::unique_ptr<ProgramRun> run_;
 };
 
 }  // namespace bw::testing

@@ -1,16 +1,15 @@
 // The windows used roughly: team names of every awkward kind, storms of clicks, and closing
 // any window or box at any moment of a match.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QWindow>
 #include <QtTest>
-#include <array>
-#include <memory>
+#include <functional>
 
 #include "match/view/frm_bailwood2.h"
-#include "runtime/qt/caption_widgets.h"
 #include "tests/support/program_run.h"
 
 namespace bw::testing {
@@ -19,41 +18,15 @@ namespace {
 constexpr int kStorm = 2000;
 constexpr int kWicket = 95;
 
-// Half as queued calls of click(), half as posted presses and releases of the mouse.
+// Clicks queued as calls of click(), which reach a button hidden or behind a modal box.
 void queueClicks(QAbstractButton* button, int clicks) {
-    const QPointF centre = QRectF(button->rect()).center();
-    for (int i = 0; i < clicks; ++i) {
-        if (i % 2 == 0) {
-            QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
-            continue;
-        }
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QCoreApplication::postEvent(
-                button,
-                new QMouseEvent(type, centre, button->mapToGlobal(centre), Qt::LeftButton,
-                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                Qt::NoModifier));
-        }
-    }
+    for (int i = 0; i < clicks; ++i)
+        QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
 }
 
-// The moments of a match, in the order they come, and the box open at each (counted from the
-// first name box; -1 when none is).
-enum class Stage {
-    StartScreen,
-    FirstNameBox,
-    SecondNameBox,
-    FirstInnings,
-    TargetBox,
-    SecondInnings,
-    ResultBox,
-    PlayAgain,
-    PlayAgainClosed,
-    StartScreenAgain,
-};
-int boxAt(Stage stage) { return std::array{-1, 0, 1, -1, 2, -1, 3, -1, -1, -1}[int(stage)]; }
-
-const QString kTheBox = "the box";
+// What a row closes besides the program's windows: the box open at that moment, with its
+// close button or with Cancel.
+const QString kCloseTheBox = "close the box", kCancelTheBox = "cancel the box";
 
 // The close button as the window system delivers it, which holds it back from a window behind
 // a modal box; then a close from within the program, which nothing holds back.
@@ -65,13 +38,10 @@ void closeWindow(const QString& name) {
     if (guard && guard->isVisible()) guard->close();
 }
 
-class HostileUseTest : public QObject {
+class HostileUseTest : public ProgramRunTest {
     Q_OBJECT
 
   private slots:
-    void init() { run_ = std::make_unique<ProgramRun>(); }
-    void cleanup() { run_.reset(); }
-
     void aWholeMatchShowsTheNamesLiterally_data();
     void aWholeMatchShowsTheNamesLiterally();
     void stormsNeverBowlBehindABoxNorRepeatTheEnd();
@@ -79,13 +49,9 @@ class HostileUseTest : public QObject {
     void closingLeavesTheProgramSound();
 
   private:
-    QAbstractButton* innings(int t) {
-        return run_->button(Window::frmBailwood2, t == 1 ? "cmdInn1" : "cmdInn2");
-    }
-    void playTo(Stage stage);
+    QAbstractButton* innings(int t) { return run_->innings(t); }
+    void play(int steps);
     void checkSound(const QStringList& after);
-
-    std::unique_ptr<ProgramRun> run_;
 };
 
 void HostileUseTest::aWholeMatchShowsTheNamesLiterally_data() {
@@ -184,7 +150,7 @@ void HostileUseTest::stormsNeverBowlBehindABoxNorRepeatTheEnd() {
         QCOMPARE(run_->random.nextCalls, 11 * boxes);
     }
     QCOMPARE(drawsAtBox, QList<int>({11, 22}));
-    QCOMPARE(visibleCount("frmPlayAgain"), 1);
+    QCOMPARE(visibleProgramWindows(), QStringList({"frmBailwood2", "frmPlayAgain"}));
 
     // A storm of Yes starts one new match, not a stack of name boxes.
     run_->answerer.names("Emus", "Kiwis");
@@ -201,57 +167,46 @@ void HostileUseTest::stormsNeverBowlBehindABoxNorRepeatTheEnd() {
 // ended. Closing the match screen returns to the start screen and leaves no match window
 // loaded, except behind a modal box, where the close is refused and play goes on.
 void HostileUseTest::closingLeavesTheProgramSound_data() {
-    QTest::addColumn<Stage>("stage");
-    QTest::addColumn<QString>("closed");
-    QTest::addColumn<int>("boxAnswer");  // BoxAnswer::Action for the box, when it is closed
+    QTest::addColumn<int>("steps");  // of the match played first (see play)
+    QTest::addColumn<int>("box");    // open at the close, counted from the first name box; or -1
+    QTest::addColumn<QString>("closed");  // a window, or what is done to the box
     QTest::addColumn<QStringList>("after");
     const QStringList ended, start{"frmMain"}, match{"frmBailwood2"},
         matchAndDialog{"frmBailwood2", "frmPlayAgain"};
-    const auto row = [](const char* name, Stage stage, const QString& closed,
-                        const QStringList& after,
-                        BoxAnswer::Action answer = BoxAnswer::Action::Close) {
-        QTest::newRow(name) << stage << closed << static_cast<int>(answer) << after;
+    const auto row = [](const char* name, int steps, int box, const QString& closed,
+                        const QStringList& after) {
+        QTest::newRow(name) << steps << box << closed << after;
     };
-    const auto cancel = BoxAnswer::Action::Cancel;
-    row("start screen", Stage::StartScreen, "frmMain", ended);
-    row("first name box cancelled", Stage::FirstNameBox, kTheBox, match, cancel);
-    row("first name box closed", Stage::FirstNameBox, kTheBox, match);
-    row("start screen behind the first name box", Stage::FirstNameBox, "frmMain", match);
-    row("second name box cancelled", Stage::SecondNameBox, kTheBox, match, cancel);
-    row("start screen behind the second name box", Stage::SecondNameBox, "frmMain", match);
-    row("match screen during the first innings", Stage::FirstInnings, "frmBailwood2", start);
-    row("end-of-innings box closed", Stage::TargetBox, kTheBox, match);
-    row("match screen behind the end-of-innings box", Stage::TargetBox, "frmBailwood2", match);
-    row("match screen during the second innings", Stage::SecondInnings, "frmBailwood2", start);
-    row("result box closed", Stage::ResultBox, kTheBox, matchAndDialog);
-    row("match screen behind the result box", Stage::ResultBox, "frmBailwood2", matchAndDialog);
-    row("play-again dialog", Stage::PlayAgain, "frmPlayAgain", match);
-    row("match screen beside the play-again dialog", Stage::PlayAgain, "frmBailwood2", start);
-    row("match screen after the play-again dialog closed", Stage::PlayAgainClosed, "frmBailwood2",
-        start);
-    row("start screen after a match", Stage::StartScreenAgain, "frmMain", ended);
+    row("first name box closed", 1, 0, kCloseTheBox, match);
+    row("start screen behind the first name box", 1, 0, "frmMain", match);
+    row("second name box cancelled", 1, 1, kCancelTheBox, match);
+    row("match screen during the first innings", 2, -1, "frmBailwood2", start);
+    row("result box closed", 3, 3, kCloseTheBox, matchAndDialog);
+    row("match screen behind the result box", 3, 3, "frmBailwood2", matchAndDialog);
+    row("play-again dialog", 3, -1, "frmPlayAgain", match);
+    row("match screen beside the play-again dialog", 3, -1, "frmBailwood2", start);
+    row("match screen after the play-again dialog closed", 4, -1, "frmBailwood2", start);
+    row("start screen after a match", 5, -1, "frmMain", ended);
 }
 
-void HostileUseTest::playTo(Stage stage) {
-    if (stage == Stage::StartScreen) return;
-    QTest::mouseClick(run_->button(Window::frmMain, "cmdBailwood2"), Qt::LeftButton);
-    if (stage <= Stage::SecondNameBox) return;
+// The first steps of a match: the start button, which asks the names; three balls; both
+// innings to their ends and boxes; the play-again dialog closed; the match screen closed.
+void HostileUseTest::play(int steps) {
     const auto click = [&](int t, int times) {
         for (int i = 0; i < times && innings(t)->isVisible(); ++i)
             QTest::mouseClick(innings(t), Qt::LeftButton);
     };
-    click(1, 3);
-    if (stage == Stage::FirstInnings) return;
-    click(1, 20);
-    if (stage == Stage::TargetBox) return;
-    click(2, 3);
-    if (stage == Stage::SecondInnings) return;
-    click(2, 20);
-    if (stage == Stage::ResultBox) return;
-    if (stage == Stage::PlayAgain) return;
-    closeWindow("frmPlayAgain");
-    if (stage == Stage::PlayAgainClosed) return;
-    closeWindow("frmBailwood2");
+    const std::function<void()> step[] = {
+        [&] { QTest::mouseClick(run_->button(Window::frmMain, "cmdBailwood2"), Qt::LeftButton); },
+        [&] { click(1, 3); },
+        [&] {
+            click(1, 20);
+            click(2, 20);
+        },
+        [] { closeWindow("frmPlayAgain"); },
+        [] { closeWindow("frmBailwood2"); },
+    };
+    for (int i = 0; i < steps; ++i) step[i]();
 }
 
 // The windows shown are the ones decided, and the one in front works; or the program has ended
@@ -283,35 +238,27 @@ void HostileUseTest::checkSound(const QStringList& after) {
 }
 
 void HostileUseTest::closingLeavesTheProgramSound() {
-    QFETCH(Stage, stage);
+    QFETCH(int, steps);
+    QFETCH(int, box);
     QFETCH(QString, closed);
-    QFETCH(int, boxAnswer);
     QFETCH(QStringList, after);
     // Team 1 makes 2 and is all out; team 2 is all out for nothing.
     run_->random.pushRoll(50);
     run_->random.pushRoll(kWicket);
-    // The boxes up to this stage's: names, then Enter, the one of this stage as the row says.
-    const int box = boxAt(stage);
+    // The boxes up to this row's: the names, then Enter; this row's box as the row says.
+    const QMap<QString, BoxAnswer::Action> closings{{kCloseTheBox, BoxAnswer::Action::Close},
+                                                    {kCancelTheBox, BoxAnswer::Action::Cancel}};
+    const bool closesTheBox = closings.contains(closed);
     for (int i = 0; i <= std::max(box, 1); ++i) {
-        if (i == box && closed == kTheBox) {
-            run_->answerer.add({static_cast<BoxAnswer::Action>(boxAnswer), {}});
-        } else {
-            run_->answerer.add(i < 2 ? BoxAnswer::type(i == 0 ? "Lions" : "Tigers")
-                                     : BoxAnswer::enter());
-        }
+        const auto action = i == box && closesTheBox ? closings[closed] : BoxAnswer::Action::Enter;
+        run_->answerer.add({action, i == 0 ? "Lions" : i == 1 ? "Tigers" : ""});
     }
-    bool closedBehindTheBox = false;
     run_->answerer.whileOpen([&](const BoxShown& shown) {
-        if (shown.index != box || closed == kTheBox) return;
-        closeWindow(closed);
-        closedBehindTheBox = true;
+        if (shown.index == box && !closesTheBox) closeWindow(closed);
     });
-    playTo(stage);
-    if (box < 0) {
-        closeWindow(closed);
-    } else {
-        QVERIFY(closed == kTheBox || closedBehindTheBox);
-    }
+    play(steps);
+    if (box < 0) closeWindow(closed);
+    QVERIFY(static_cast<int>(run_->answerer.shown().size()) > box);
     checkSound(after);
 }
 

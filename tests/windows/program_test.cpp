@@ -2,7 +2,6 @@
 // start screen's close button, which ends the event loop with status 0.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QtTest>
 #include <algorithm>
@@ -50,8 +49,8 @@ void ProgramTest::aMatchThenNoThenCloseEndsWithStatusZero() {
     random->pushRoll(95);
     BoxAnswerer answerer;
     answerer.names("Lions", "Tigers");
-    QPoint hiddenAt, shownAgainAt;
     QList<QSize> iconSizes;
+    bool played = false;
     const int status = runProgram(std::move(random), [&] {
         QWidget* start = visibleWindow("frmMain");
         if (QWidget* dialog = visibleWindow("frmPlayAgain")) {
@@ -63,12 +62,11 @@ void ProgramTest::aMatchThenNoThenCloseEndsWithStatusZero() {
             }
         } else if (!start || QApplication::windowIcon().isNull()) {
             // The program's icon comes once the start screen has painted.
-        } else if (hiddenAt.isNull()) {
-            hiddenAt = start->pos();
+        } else if (!played) {
+            played = true;
             iconSizes = start->windowIcon().availableSizes();
             QTest::mouseClick(buttonOf(start, "cmdBailwood2"), Qt::LeftButton);
         } else {
-            shownAgainAt = start->pos();
             start->close();
             return false;
         }
@@ -77,7 +75,6 @@ void ProgramTest::aMatchThenNoThenCloseEndsWithStatusZero() {
     QCOMPARE(status, 0);
     QCOMPARE(answerer.shown().size(), std::size_t{4});
     QCOMPARE(answerer.shown().back().text, QString("The match is over!\nThe Match is a Draw!\n"));
-    QCOMPARE(shownAgainAt, hiddenAt);
     QVERIFY(visibleProgramWindows().isEmpty());
     QCOMPARE(iconSizes, QList<QSize>({{16, 16}, {32, 32}, {48, 48}, {256, 256}}));
     // Desktops match the windows to the installed entry, its name and its icon, by this id.
@@ -96,7 +93,7 @@ qint64 residentKiB() {
 
 // A long evening of matches, each begun with Yes and two new names, in which resident memory
 // stays flat once the first fifty are played: every match screen brings palettes of its own,
-// and the button faces drawn for closed ones must not pile up. 150 matches (about 3 s) tell;
+// and the button faces drawn for closed ones must not pile up. 150 matches tell;
 // BAILWOOD_WINDOW_MATCHES=500 plays a longer one. Under AddressSanitizer memory grows with its
 // quarantine and says nothing; its leak report at exit counts there instead.
 void ProgramTest::aLongSessionStaysRightAndFlat() {
@@ -104,8 +101,6 @@ void ProgramTest::aLongSessionStaysRightAndFlat() {
     const int matches =
         std::max(kMeasuredFirst + 100, qEnvironmentVariableIntValue("BAILWOOD_WINDOW_MATCHES"));
     ProgramRun run;
-    QElapsedTimer clock;
-    clock.start();
     qint64 atFirstMeasure = -1;
     QVERIFY(run.openMatch("Home 1", "Away 1"));
     for (int m = 1;; ++m) {
@@ -123,8 +118,7 @@ void ProgramTest::aLongSessionStaysRightAndFlat() {
         QTRY_COMPARE(topLevelCount("frmPlayAgain"), 0);
     }
     const qint64 growth = residentKiB() - atFirstMeasure;
-    qInfo("%d matches in %.1f s; VmRSS grew by %lld KiB after match %d", matches,
-          static_cast<double>(clock.elapsed()) / 1000.0, growth, kMeasuredFirst);
+    qInfo("%d matches; VmRSS grew by %lld KiB after match %d", matches, growth, kMeasuredFirst);
 #if !defined(__SANITIZE_ADDRESS__)
     QVERIFY2(growth <= 2 * 1024, "resident memory grew by > 2 MiB");
 #endif

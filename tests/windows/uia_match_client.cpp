@@ -58,8 +58,6 @@ auto waitFor(F found, const char* what) {
 
 // ---- the keyboard
 
-void sendKeys(std::vector<INPUT> keys) { SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT)); }
-
 INPUT key(WORD vk, bool up) {
     INPUT in{};
     in.type = INPUT_KEYBOARD;
@@ -69,19 +67,21 @@ INPUT key(WORD vk, bool up) {
     return in;
 }
 
-void press(WORD vk) { sendKeys({key(vk, false), key(vk, true)}); }
-void pressAlt(WORD vk) {
-    sendKeys({key(VK_MENU, false), key(vk, false), key(vk, true), key(VK_MENU, true)});
+// A key, with Shift or Alt held down if given.
+void press(WORD vk, WORD held = 0) {
+    std::vector<INPUT> keys{key(vk, false), key(vk, true)};
+    if (held) {
+        keys.insert(keys.begin(), key(held, false));
+        keys.push_back(key(held, true));
+    }
+    SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT));
 }
+
 // Each character as the key that makes it, with Shift where it needs it.
 void type(const std::wstring& text) {
     for (wchar_t c : text) {
         const SHORT made = VkKeyScanW(c);
-        const WORD vk = LOBYTE(made);
-        if (HIBYTE(made) & 1)
-            sendKeys({key(VK_SHIFT, false), key(vk, false), key(vk, true), key(VK_SHIFT, true)});
-        else
-            press(vk);
+        press(LOBYTE(made), HIBYTE(made) & 1 ? VK_SHIFT : 0);
     }
 }
 
@@ -118,37 +118,32 @@ struct Control {
 // Whether this UI Automation reads full descriptions: Wine's does not know the property.
 bool fullDescriptions = true;
 
-std::string fullDescription(IUIAutomationElement* element) {
-    VARIANT value;
-    VariantInit(&value);
-    const HRESULT read = element->GetCurrentPropertyValue(UIA_FullDescriptionPropertyId, &value);
-    if (read == E_NOTIMPL && fullDescriptions) {
-        fullDescriptions = false;
-        std::printf(
-            "This UI Automation reads no full description (E_NOTIMPL): the balls are "
-            "checked by the labels alone\n");
-    }
-    std::string text = SUCCEEDED(read) && value.vt == VT_BSTR ? utf8(value.bstrVal) : "";
-    VariantClear(&value);
-    return text;
-}
-
 Control readControl(IUIAutomationElement* element) {
     Control control;
     BSTR name = nullptr;
     if (SUCCEEDED(element->get_CurrentName(&name))) control.name = utf8(name);
     SysFreeString(name);
-    if (fullDescriptions) control.description = fullDescription(element);
+    if (!fullDescriptions) return control;
+    VARIANT value;
+    VariantInit(&value);
+    const HRESULT read = element->GetCurrentPropertyValue(UIA_FullDescriptionPropertyId, &value);
+    if (read == E_NOTIMPL) {
+        fullDescriptions = false;
+        std::printf(
+            "This UI Automation reads no full description (E_NOTIMPL): the balls are "
+            "checked by the labels alone\n");
+    }
+    if (SUCCEEDED(read) && value.vt == VT_BSTR) control.description = utf8(value.bstrVal);
+    VariantClear(&value);
     return control;
 }
 
 // The window's element and its shown children, found by navigation as a screen reader walks.
-std::vector<Control> readWindow(HWND window, Control* self = nullptr) {
+std::vector<Control> readWindow(HWND window) {
     ComPtr<IUIAutomationElement> root;
     check(SUCCEEDED(automation->ElementFromHandle(window, root.GetAddressOf())) && root,
           "no element");
     if (!root) return {};
-    if (self) *self = readControl(root.Get());
     std::vector<Control> children;
     ComPtr<IUIAutomationElement> child;
     walker->GetFirstChildElement(root.Get(), child.GetAddressOf());
@@ -167,15 +162,12 @@ std::vector<Control> readWindow(HWND window, Control* self = nullptr) {
 
 // Counts what reaches it; called on UI Automation's own threads.
 class Listener : public IUIAutomationNotificationEventHandler,
-                 public IUIAutomationFocusChangedEventHandler,
-                 public IUIAutomationEventHandler {
+                 public IUIAutomationFocusChangedEventHandler {
   public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         *out = nullptr;
         if (iid == __uuidof(IUIAutomationFocusChangedEventHandler))
             *out = static_cast<IUIAutomationFocusChangedEventHandler*>(this);
-        else if (iid == __uuidof(IUIAutomationEventHandler))
-            *out = static_cast<IUIAutomationEventHandler*>(this);
         else if (iid == __uuidof(IUnknown) ||
                  iid == __uuidof(IUIAutomationNotificationEventHandler))
             *out = static_cast<IUIAutomationNotificationEventHandler*>(this);
@@ -195,16 +187,10 @@ class Listener : public IUIAutomationNotificationEventHandler,
         ++focusChanges;
         return S_OK;
     }
-    // Notification events, should they come to a handler of any event, without their words.
-    HRESULT STDMETHODCALLTYPE HandleAutomationEvent(IUIAutomationElement*, EVENTID) override {
-        std::lock_guard lock(mutex);
-        ++wordlessNotifications;
-        return S_OK;
-    }
 
     std::mutex mutex;
     std::vector<std::string> notifications;
-    int focusChanges = 0, wordlessNotifications = 0;
+    int focusChanges = 0;
 };
 
 // ---- the match
@@ -379,13 +365,9 @@ int main() {
                                                               nullptr, &listener);
     std::printf("Subscribing to notifications: 0x%08lx\n", static_cast<unsigned long>(subscribed));
     automation->AddFocusChangedEventHandler(nullptr, &listener);
-    const HRESULT anyEvent = automation->AddAutomationEventHandler(
-        UIA_NotificationEventId, desktop.Get(), TreeScope_Subtree, nullptr, &listener);
-    std::printf("Subscribing to notification events as any event: 0x%08lx\n",
-                static_cast<unsigned long>(anyEvent));
 
     bringForward(start);
-    pressAlt('P');
+    press('P', VK_MENU);
     nameTeam(pid, L"Lions");
     nameTeam(pid, L"Tigers");
     // The match screen has the start screen's title, which hides.
@@ -393,10 +375,8 @@ int main() {
         waitFor([&] { return !IsWindowVisible(start) ? windowOf(pid, L"Bailwood 2") : nullptr; },
                 "the match screen");
 
-    Control window;
-    const std::vector<Control> first = readWindow(screen, &window);
-    std::printf("The match screen, '%s', shows %zu controls\n", window.name.c_str(), first.size());
-    checkNames(first);
+    const std::vector<Control> first = readWindow(screen);
+    std::printf("The match screen shows %zu controls\n", first.size());
     std::multiset<std::string> expected{"Bailwood 2", "Lions", "Tigers", "Play Lions's innings."};
     for (const char* team : {"Lions", "Tigers"}) {
         for (const char* name : {"Total Runs:", "Wickets:", "no runs yet", "no wickets yet"})
@@ -418,15 +398,14 @@ int main() {
     for (const auto& c : readWindow(again)) asked |= c.name == "Do you want to play again?";
     check(asked, "the play-again question is not read");
     bringForward(again);
-    pressAlt('N');
+    press('N', VK_MENU);
     waitFor([&] { return !IsWindowVisible(again); }, "the play-again dialog to close");
     bringForward(start);
-    pressAlt('X');
+    press('X', VK_MENU);
 
     // What UI Automation told of its own accord.
     std::lock_guard lock(listener.mutex);
-    std::printf("Heard %zu notifications, %d as any event, and %d focus changes\n",
-                listener.notifications.size(), listener.wordlessNotifications,
+    std::printf("Heard %zu notifications and %d focus changes\n", listener.notifications.size(),
                 listener.focusChanges);
     if (canRaise && SUCCEEDED(subscribed)) {
         check(listener.notifications == told, "the notifications heard are not the balls bowled");
