@@ -12,7 +12,6 @@
 #include <QStyleOptionButton>
 #include <QWindow>
 #include <QtTest>
-#include <memory>
 
 #include "app/bailwood2.h"
 #include "match/view/frm_bailwood2.h"
@@ -167,13 +166,10 @@ void recordTelling(QAccessibleEvent* event) {
 }
 #endif
 
-class WindowsTest : public QObject {
+class WindowsTest : public ProgramRunTest {
     Q_OBJECT
 
   private slots:
-    void init() { run_ = std::make_unique<ProgramRun>(); }
-    void cleanup() { run_.reset(); }
-
     void theWindowsAreAsDesigned();
     void theStartScreenOpensAMatch_data();
     void theStartScreenOpensAMatch();
@@ -194,8 +190,6 @@ class WindowsTest : public QObject {
     void choose(const QString& how, const char* entry, Qt::Key key);
     // Lions make 2 and are all out; Tigers are all out for nothing.
     void playAMatch();
-
-    std::unique_ptr<ProgramRun> run_;
 };
 
 void WindowsTest::choose(const QString& how, const char* entry, Qt::Key key) {
