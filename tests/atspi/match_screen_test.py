@@ -69,9 +69,10 @@ def find(root, role, name=None):
         root, lambda o: o is not None and o.getRole() == role and (name is None or o.name == name))
 
 
-def window(app, role, name=None):  # one that closes while it is looked at counts as gone
+def window(app, role, name=None, button=None):  # one that closes while looked at is gone
     try:
-        return next((w for w in app if w and w.getRole() == role and name in (None, w.name)), None)
+        return next((w for w in app if w and w.getRole() == role and name in (None, w.name)
+                     and (button is None or find(w, BUTTON, button))), None)
     except GLib.Error:
         return None
 
@@ -162,7 +163,9 @@ def play_match(app, typed, spoken):
         box = wait_for(name_box, "the %s name box" % which)
         find(box, pyatspi.ROLE_TEXT).queryEditableText().setTextContents(team)
         find(box, BUTTON, "OK").queryAction().doAction(0)
-    frame = wait_for(lambda: window(app, pyatspi.ROLE_FRAME, "Bailwood 2"), "match screen")
+    # By its button: the start screen, of the same title, may not have hidden yet.
+    frame = wait_for(lambda: window(app, pyatspi.ROLE_FRAME, "Bailwood 2",
+                                    "Play %s's innings." % typed[0]), "match screen")
     start = 1 + wait_for(lambda: first(0, lambda e: e[:2] == (SHOWING, 1)
                                        and e[2].path == frame.path), "match screen shown")
 
