@@ -5,6 +5,8 @@
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; A window over all the files at once (under 32 MB), which saves about 190 KB against 8 MB.
+SetCompressorDictSize 32
 RequestExecutionLevel admin
 ManifestSupportedOS Win10
 

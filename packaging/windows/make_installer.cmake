@@ -2,8 +2,15 @@
 # NSIS installer from it, with start-in-shell.exe, which only the installer carries. The
 # installer's file lists are written from the stage, so that the uninstaller removes exactly
 # what the installer put there. Run by the `installer` target.
+#
+# The installer is reproducible when SOURCE_DATE_EPOCH is set, as scripts/windows sets it from
+# debian/changelog: the linker and strip write it as the PE time stamp, rcc as the resources'
+# times, and every file goes into the installer with it as its time, which NSIS keeps.
 if(NOT MAKENSIS)
     message(FATAL_ERROR "makensis not found: install Debian's nsis")
+endif()
+if(NOT "$ENV{SOURCE_DATE_EPOCH}" MATCHES "^[0-9]+$")
+    message(WARNING "SOURCE_DATE_EPOCH is not set: the installer holds this build's times")
 endif()
 file(REMOVE_RECURSE ${STAGE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE}
@@ -16,6 +23,12 @@ endforeach()
 get_filename_component(work ${STAGE} DIRECTORY)
 execute_process(COMMAND ${STRIP} --strip-unneeded ${START_IN_SHELL} -o ${work}/start-in-shell.exe
     COMMAND_ERROR_IS_FATAL ANY)
+if("$ENV{SOURCE_DATE_EPOCH}" MATCHES "^[0-9]+$")
+    file(GLOB_RECURSE staged LIST_DIRECTORIES false ${STAGE}/*)
+    execute_process(COMMAND touch -d @$ENV{SOURCE_DATE_EPOCH}
+            ${staged} ${work}/start-in-shell.exe
+        COMMAND_ERROR_IS_FATAL ANY)
+endif()
 
 # NSIS names folders the Windows way.
 function(windows_path out path)
