@@ -254,7 +254,8 @@ void playInnings(DWORD pid, HWND screen, const std::string& team, std::vector<st
             if (c.name.size() > said.size()) said = c.name;
         std::printf("After %d balls a box says: %s\n", balls, said.c_str());
         const auto lead = said.find(team + " ");
-        checkTold(said.substr(0, said.find('.', lead == std::string::npos ? 0 : lead)), team, names);
+        checkTold(said.substr(0, said.find('.', lead == std::string::npos ? 0 : lead)), team,
+                  names);
         check(!fullDescriptions || said.starts_with(ball + ". "), "the box's ball is not " + ball);
         bringForward(box);
         press(VK_RETURN);
