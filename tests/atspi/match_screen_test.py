@@ -62,7 +62,7 @@ def wait_for(condition, what):  # runs the bus until condition() gives something
         if (result := condition()) is not None and result is not False:
             return result
         GLib.MainContext.default().iteration(True)
-    raise SystemExit("Timed out waiting for " + what)
+    raise SystemExit("Timed out waiting for " + (what() if callable(what) else what))
 
 
 def find(root, role, name=None):
@@ -157,7 +157,8 @@ def play_match(app, typed, spoken):
     frame = wait_for(lambda: window(app, pyatspi.ROLE_FRAME, "Bailwood 2",
                                     "Play %s's innings." % typed[0]), "match screen")
     start = 1 + wait_for(lambda: first(0, lambda e: e[:2] == (SHOWING, 1)
-                                       and e[2].path == frame.path), "match screen shown")
+                                       and e[2].path == frame.path), lambda: "%s shown; %s" % (
+        frame.path, [(e[0], e[1], e[2].path, e[4]) for e in events if e[3] == "frame"]))
 
     # Once it shows: every shown label by a name of its own, with its figure, showing and
     # visible to the reader however much it heard while the screen was built; no hidden one.
