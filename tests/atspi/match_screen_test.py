@@ -26,6 +26,7 @@ failures = []
 events = []  # (type, detail1, source, role, name, parent's path), in the order they were sent
 balls = []  # (index in events, words): each ball announced, or shown by a notice
 kept_names = {}  # what a client that keeps names holds, by path: as read, or as an event hands it
+starts = []  # (index in events, told by a box?) of each press of a button
 
 
 def check(ok, what):
@@ -124,6 +125,7 @@ def play_innings(frame, app, typed, team, target):
                 box, lambda o: o and o.getRole() == pyatspi.ROLE_LABEL)), key=len)
             words = re.split(r"\. (?:That's the end|The match is over)", said)[0]
             answer(app, box)
+        starts.append((start, box is not True))
         # Kept as last told: a ball that opened a box is described once the box has gone.
         check(box is not True or described in ("", words), "described %r: %r" % (described, words))
         odd = [n for n in shown if not n or shown.count(n) > 1]
@@ -137,7 +139,7 @@ def play_innings(frame, app, typed, team, target):
         total = "%s, %s run%s" % (team, runs, "" if runs == "1" else "s")
         check(match["team"] == team and total in shown, "total as told: %r" % words)
         deciding = match.re is ALL_OUT or (target and int(runs) >= target)
-        check(bool(deciding) == (box is not True), "a box after %r, and only then" % words)
+        check(bool(deciding) == starts[-1][1], "a box after %r, and only then" % words)
         if deciding:
             return int(runs)
     return 0
@@ -205,6 +207,11 @@ def run(program):
               "the play-again dialog's question first: %s" % dialog[0])
         find(dialog, BUTTON, "Yes").queryAction().doAction(0)
         play_match(app, ("Lions", "Lions"), ("Lions (team 1)", "Lions (team 2)"))
+        # Each ball is told once, or by its box alone; a press's events all come before the next
+        # press's: every press but the last is judged.
+        for (start, by_box), (end, _) in zip(starts, starts[1:]):
+            told = [w for i, w in balls if start <= i < end]
+            check(len(told) == (0 if by_box else 1), "a ball told as %s" % told)
     except BaseException as error:  # noqa: B036  (reported once the loop has stopped)
         check(False, repr(error))
     finally:
