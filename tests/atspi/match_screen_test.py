@@ -78,11 +78,6 @@ def window(app, role, name=None, button=None):  # one that closes while looked a
         return None
 
 
-def answer(app, box):  # OK on a message box; returns the box once it has closed
-    find(box, BUTTON, "OK").queryAction().doAction(0)
-    return wait_for(lambda: not window(app, ALERT) and box, "box closed")
-
-
 def text_of(name):  # what the label of this name reads in place, beside its neighbours
     if m := re.fullmatch(r"(Player \d+) of [^,]+, (?:out|batting|(yet to bat)|(.+))", name):
         return m[3] or m[1] + (" " + m[2] if m[2] else "")
@@ -124,7 +119,8 @@ def play_innings(frame, app, typed, team, target):
             said = max((o.name for o in pyatspi.findAllDescendants(
                 box, lambda o: o and o.getRole() == pyatspi.ROLE_LABEL)), key=len)
             words = re.split(r"\. (?:That's the end|The match is over)", said)[0]
-            answer(app, box)
+            find(box, BUTTON, "OK").queryAction().doAction(0)
+            wait_for(lambda: not window(app, ALERT), "box closed")
         starts.append((start, box is not True))
         # Kept as last told: a ball that opened a box is described once the box has gone.
         check(box is not True or described in ("", words), "described %r: %r" % (described, words))

@@ -22,9 +22,7 @@ enum class BoxKind { Input, Message };
 struct BoxAnswer {
     enum class Action { Enter, Cancel, Close };
     Action action;
-    QString text;  // typed into an input box before Enter, or before Cancel
-
-    static BoxAnswer type(QString text) { return {Action::Enter, std::move(text)}; }
+    QString text;  // entered in an input box before Enter, or before Cancel
 };
 
 // What a box showed while it was open.
@@ -40,12 +38,10 @@ struct BoxShown {
 
 class BoxAnswerer {
   public:
-    BoxAnswerer();
-    BoxAnswerer(const BoxAnswerer&) = delete;
-    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+    BoxAnswerer();  // answers from now on, until destroyed
 
     void add(BoxAnswer answer) { script_.push_back(std::move(answer)); }
-    // Two team names, typed into the next two input boxes.
+    // Two team names, entered in the next two input boxes.
     void names(const QString& team1, const QString& team2);
     // Runs while each box is open, before it is answered.
     void whileOpen(std::function<void(const BoxShown&)> check) { whileOpen_ = std::move(check); }
@@ -74,7 +70,6 @@ int topLevelCount(const QString& name);
 // Object names of the visible program windows (frmMain, frmBailwood2, frmPlayAgain), one for
 // each visible instance.
 QStringList visibleProgramWindows();
-// The child button of that object name, or nullptr.
-QAbstractButton* buttonOf(QWidget* window, const QString& name);
+QAbstractButton* buttonOf(QWidget* window, const QString& name);  // or nullptr
 
 }  // namespace bw::testing

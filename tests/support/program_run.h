@@ -31,9 +31,8 @@ struct ProgramRun {
     match::FrmBailwood2* match();
     // The child button of that name on a loaded window, or nullptr.
     QAbstractButton* button(Window window, const char* name);
-    // The innings button of team 1 or 2.
-    QAbstractButton* innings(int team);
-    // Clicks the start screen's button and types the two names; the match screen if shown.
+    QAbstractButton* innings(int team);  // of team 1 or 2
+    // Clicks the start screen's button and enters the two names; the match screen if shown.
     match::FrmBailwood2* openMatch(const QString& team1 = "Lions", const QString& team2 = "Tigers");
     // One click of the innings button in play for each roll; after each click every widget
     // must still show exactly what its control in the model holds.

@@ -1,8 +1,8 @@
 // A UI Automation client, as NVDA and Narrator are one: starts the installed program, plays a
 // whole match from the keyboard, and after every ball reads the match screen by navigation
 // (every shown control's name), each box's text and the play-again question. Fails (exit status
-// 1) on a missing, empty or repeated name, or a box whose ball disagrees with the team's total
-// and wickets as shown. Wine's UI Automation hands a client no notification and no full
+// 1) on a missing, empty or repeated name, or a box that does not lead with its ball, the team's
+// total as shown. Wine's UI Automation hands a client no notification and no full
 // description; the announcements are checked at Qt's bridge (bw_screen_reader_test):
 //   uia_match_client <program.exe>
 #include <uiautomationclient.h>
@@ -133,12 +133,6 @@ std::vector<std::string> readWindow(HWND window) {
 
 // ---- the match
 
-// A ball as told: "4 runs to Player 3. Lions 12 for 2", "Player 3 out. Player 4 in. Lions 12
-// for 3", "Player 11 out. Lions all out for 87".
-const std::regex kBall(
-    R"((?:\d runs? to Player \d+|Player \d+ out\. Player \d+ in)\. (.+) (\d+) for (\d+))"
-    R"(|Player 11 out\. (.+) all out for (\d+))");
-
 std::set<std::string> namesOf(const std::vector<std::string>& shown) {
     std::set<std::string> names;
     for (const auto& name : shown) {
@@ -148,24 +142,18 @@ std::set<std::string> namesOf(const std::vector<std::string>& shown) {
     return names;
 }
 
-// Whether a team's figure is named so: "Lions, 12 runs", "Lions, 1 wicket", "Lions, no
-// wickets yet".
-bool named(const std::set<std::string>& names, const std::string& team, const std::string& figure,
-           const std::string& unit) {
-    const std::string counted = figure + " " + unit + (figure == "1" ? "" : "s");
-    return names.contains(team + ", " + counted) ||
-           (figure == "0" && names.contains(team + ", no " + unit + "s yet"));
-}
-
-// The ball a box tells first agrees with the team's total and wickets as shown.
-void checkTold(const std::string& ball, const std::string& team,
+// The box's text leads with its ball, "4 runs to Player 3. Lions 12 for 2. …" or "Player 11
+// out. Lions all out for 87. …", and the screen names that total as the team's.
+void checkTold(const std::string& said, const std::string& team,
                const std::set<std::string>& names) {
+    const std::regex ball(R"((?:\d runs? to Player \d+|Player \d+ out\. Player \d+ in)\. )" + team +
+                          R"( (\d+) for \d+\. [\s\S]*|Player 11 out\. )" + team +
+                          R"( all out for (\d+)\. [\s\S]*)");
     std::smatch m;
-    if (!std::regex_match(ball, m, kBall)) return check(false, "not a ball: '" + ball + "'");
-    const bool allOut = m[4].matched;
-    check((allOut ? m[4] : m[1]) == team && named(names, team, allOut ? m[5] : m[2], "run") &&
-              (allOut || named(names, team, m[3], "wicket")),
-          "'" + ball + "' disagrees with the scoreboard");
+    const std::string runs = std::regex_match(said, m, ball) ? m[1].str() + m[2].str() : "";
+    const std::string total = runs == "0" ? "no runs yet" : runs + (runs == "1" ? " run" : " runs");
+    check(!runs.empty() && names.contains(team + ", " + total),
+          "the box does not lead with its ball as the screen shows it: " + said);
 }
 
 // Bowls with Space until a box opens, reading the screen after every ball; then reads the box,
@@ -190,9 +178,7 @@ void playInnings(DWORD pid, HWND screen, const std::string& team) {
         for (const auto& name : readWindow(box))
             if (name.size() > said.size()) said = name;
         std::printf("After %d balls a box says: %s\n", balls, said.c_str());
-        const auto lead = said.find(team + " ");
-        checkTold(said.substr(0, said.find('.', lead == std::string::npos ? 0 : lead)), team,
-                  names);
+        checkTold(said, team, names);
         bringForward(box);
         press(VK_RETURN);
         waitFor([&] { return !IsWindowVisible(box); }, "the box to close");
@@ -248,17 +234,6 @@ int main() {
     const HWND screen =
         waitFor([&] { return !IsWindowVisible(start) ? windowOf(pid, L"Bailwood 2") : nullptr; },
                 "the match screen");
-
-    const std::set<std::string> first = namesOf(readWindow(screen));
-    std::printf("The match screen shows %zu controls\n", first.size());
-    std::set<std::string> expected{"Bailwood 2", "Lions", "Tigers", "Play Lions's innings."};
-    for (const char* team : {"Lions", "Tigers"}) {
-        for (const char* name : {"Total Runs:", "Wickets:", "no runs yet", "no wickets yet"})
-            expected.insert(std::string(team) + ", " + name);
-        for (int n = 1; n <= 11; ++n)
-            expected.insert("Player " + std::to_string(n) + " of " + team + ", yet to bat");
-    }
-    check(first == expected, "the match screen's names before the first ball");
 
     playInnings(pid, screen, "Lions");
     playInnings(pid, screen, "Tigers");

@@ -143,11 +143,6 @@ void verifyWindow(QWidget* w, const QString& title, Qt::WindowFlags buttons, QCo
     if (colour.isValid()) QCOMPARE(w->grab().toImage().pixelColor(corner), colour);
 }
 
-QString nameOf(QObject* object) {
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
-}
-
 #ifdef Q_OS_WIN
 // What Qt's bridge is handed to speak at once, which it raises as a UI Automation notification:
 // assertive ones as "important, all".
@@ -171,10 +166,8 @@ class WindowsTest : public ProgramRunTest {
 
   private slots:
     void theWindowsAreAsDesigned();
-    void theStartScreenOpensAMatch_data();
-    void theStartScreenOpensAMatch();
-    void theStartScreenEndsTheProgram_data() { theStartScreenOpensAMatch_data(); }
-    void theStartScreenEndsTheProgram();
+    void theStartScreenOpensAMatchThenEndsTheProgram_data();
+    void theStartScreenOpensAMatchThenEndsTheProgram();
     void aFailedConversionShowsTheErrorBoxAndEnds();
     void thePlayAgainDialogAnswers_data();
     void thePlayAgainDialogAnswers();
@@ -187,8 +180,6 @@ class WindowsTest : public ProgramRunTest {
     QMenu* fileMenu() { return start()->findChild<QMenu*>("mnuFile"); }
     // A menu entry of the start screen, chosen with the mouse or the keyboard.
     void choose(const QString& how, const char* entry, Qt::Key key);
-    // Lions make 2 and are all out; Tigers are all out for nothing.
-    void playAMatch();
 };
 
 void WindowsTest::choose(const QString& how, const char* entry, Qt::Key key) {
@@ -213,13 +204,6 @@ void WindowsTest::choose(const QString& how, const char* entry, Qt::Key key) {
         QTest::keyClick(start(), Qt::Key_F, Qt::AltModifier);
         QTest::keyClick(fileMenu(), key);
     }
-}
-
-void WindowsTest::playAMatch() {
-    QVERIFY(run_->openMatch());
-    run_->playInnings({50});
-    run_->playInnings();
-    QVERIFY(visibleWindow("frmPlayAgain"));
 }
 
 void WindowsTest::theWindowsAreAsDesigned() {
@@ -269,13 +253,15 @@ void WindowsTest::theWindowsAreAsDesigned() {
     QCOMPARE(buttonOf(dialog, "cmdYes")->nextInFocusChain(), buttonOf(dialog, "cmdNo"));
 }
 
-void WindowsTest::theStartScreenOpensAMatch_data() {
+void WindowsTest::theStartScreenOpensAMatchThenEndsTheProgram_data() {
     QTest::addColumn<QString>("how");
     for (const char* how : {"button", "access key", "menu", "menu by keys"})
         QTest::newRow(how) << QString(how);
 }
 
-void WindowsTest::theStartScreenOpensAMatch() {
+// Each way in opens a match and, once the match screen is closed, the same way out ends the
+// program; "button" is then the start screen's close button.
+void WindowsTest::theStartScreenOpensAMatchThenEndsTheProgram() {
     QFETCH(QString, how);
     run_->answerer.names("Lions", "Tigers");
     choose(how, "mnuPBailwood2", Qt::Key_P);
@@ -286,18 +272,16 @@ void WindowsTest::theStartScreenOpensAMatch() {
         QCOMPARE(box.windowsVisible, QStringList({"frmMain"}));
     QCOMPARE(visibleProgramWindows(), QStringList({"frmBailwood2"}));
     QCOMPARE(run_->caption("lblTeam1") + run_->caption("lblTeam2"), QString("LionsTigers"));
-}
 
-void WindowsTest::theStartScreenEndsTheProgram() {
-    QFETCH(QString, how);
+    run_->match()->windowHandle()->close();
     if (how == "button") {
-        start()->windowHandle()->close();  // the close button
+        start()->windowHandle()->close();
     } else {
         choose(how, how == "menu by keys" ? "mnuPExit" : "mnuExit", Qt::Key_X);
     }
     QCOMPARE(run_->endings, 1);
     QCOMPARE(run_->endStatus, 0);
-    QVERIFY(run_->answerer.shown().empty());
+    QCOMPARE(run_->answerer.shown().size(), std::size_t{2});  // the names: no box on the way out
     QCOMPARE(visibleProgramWindows(), QStringList());
 }
 
@@ -326,12 +310,15 @@ void WindowsTest::thePlayAgainDialogAnswers() {
     QFETCH(QString, how);
     start()->move(start()->pos() + QPoint(37, 23));
     const QPoint where = start()->pos();
-    playAMatch();
+    QVERIFY(run_->openMatch());
+    run_->playInnings();
+    run_->playInnings();
     QPointer<QWidget> oldMatch = run_->match();
-    QPointer<QWidget> dialog = run_->window(Window::frmPlayAgain);
-    // The first name is typed, then cancelled: the team is left without a name.
+    QPointer<QWidget> dialog = visibleWindow("frmPlayAgain");
+    QVERIFY(dialog);
+    // The first name is entered, then cancelled: the team is left without a name.
     run_->answerer.add({BoxAnswer::Action::Cancel, "Emus"});
-    run_->answerer.add(BoxAnswer::type("Kiwis"));
+    run_->answerer.add({BoxAnswer::Action::Enter, "Kiwis"});
     if (how == "Alt+Y") {
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QTest::keyClick(dialog, Qt::Key_Y, Qt::AltModifier);
@@ -353,12 +340,10 @@ void WindowsTest::thePlayAgainDialogAnswers() {
     QCOMPARE(shown[4].text, QString("Please Enter the Name of the first team competing?"));
     // The old match and the dialog are gone before the first name box opens.
     QCOMPARE(shown[4].windowsVisible + shown[5].windowsVisible, QStringList());
+    // A new match, as its setup leaves it: the logic test says what that is.
     QCOMPARE(visibleProgramWindows(), QStringList({"frmBailwood2"}));
-    QCOMPARE(run_->match()->windowHandle()->title(), QString("Bailwood 2"));
     QCOMPARE(run_->caption("lblTeam1") + run_->caption("cmdInn1"), QString("Play 's innings."));
-    for (const char* empty : {"lblTR1", "lblTR2", "lblWT1", "lblWT2", "lblP1R1", "lblP1R2"})
-        QVERIFY2(run_->caption(empty).isEmpty(), empty);
-    QVERIFY(run_->button(Window::frmBailwood2, "cmdInn1")->isVisible());
+    QVERIFY(run_->mirror().isEmpty() && run_->innings(1)->isVisible());
 }
 
 // Every caption the program writes itself shows whole, in whatever face draws it: the suite
@@ -390,15 +375,15 @@ void WindowsTest::captionsFitOrAreElidedWithinTheirBounds() {
 }
 
 // A keyboard match: the focus never meets a control without a name; Ctrl+Shift+S changes
-// nothing on screen. On Windows (Qt's own platform, woken as a
-// client asks), a Space that opens no box hands the bridge one announcement, the ball; one that
-// opens a box hands none; Ctrl+Shift+S hands one, where the match stands.
+// nothing on screen. On Windows (Qt's own platform, woken as a client asks), a Space that opens
+// no box hands the bridge one announcement, the ball; one that opens a box hands none;
+// Ctrl+Shift+S hands one, where the match stands.
 void WindowsTest::theKeyboardAlonePlaysAMatchAsItIsHeard() {
     ProgramRun& run = *run_;
     QStringList focusNames;
     const QObject listening;  // ends the connection with this test
     connect(qApp, &QApplication::focusChanged, &listening, [&](QWidget*, QWidget* now) {
-        if (now) focusNames << nameOf(now);
+        if (now) focusNames << QAccessible::queryAccessibleInterface(now)->text(QAccessible::Name);
     });
     const QPointer<match::FrmBailwood2> screen = run.openMatch();
     QVERIFY(screen);
